@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, and nothing when all are present.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-wqy-microhei fontconfig
+  clang libclang-rt-14-dev
+  xvfb xauth x11-apps imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  run=()
+elif command -v sudo >/dev/null 2>&1; then
+  run=(sudo)
+else
+  echo "error: packages are missing (${missing[*]}) and neither root nor sudo is available to install them." >&2
+  echo "Install them by hand with: apt-get install ${missing[*]}" >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+"${run[@]}" apt-get update
+"${run[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
