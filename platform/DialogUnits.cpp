@@ -1,0 +1,52 @@
+#include "platform/DialogUnits.h"
+
+#include <QFontMetrics>
+#include <QString>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+// Rounded a * b / c, like the dialog manager's MulDiv.
+int mulDiv(int a, int b, int c)
+{
+    return int(std::lround(double(a) * double(b) / double(c)));
+}
+
+} // namespace
+
+DialogUnits::DialogUnits(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    // The average width of the 52 letters, rounded half up, as the dialog manager takes it.
+    baseX_ = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
+    baseY_ = metrics.height();
+}
+
+int DialogUnits::toPixelsX(int units) const
+{
+    return mulDiv(units, baseX_, 4);
+}
+
+int DialogUnits::toPixelsY(int units) const
+{
+    return mulDiv(units, baseY_, 8);
+}
+
+QRect DialogUnits::toPixels(int x, int y, int width, int height) const
+{
+    return QRect(toPixelsX(x), toPixelsY(y), toPixelsX(width), toPixelsY(height));
+}
+
+QFont dialogFont(const DialogFont& font)
+{
+    QFont result(QStringLiteral("WenQuanYi Micro Hei"));
+    result.setStyleHint(QFont::SansSerif);
+    // A Chinese system shows an 8-point dialog font with 12-pixel characters.
+    result.setPixelSize(int(std::lround(font.pointSize * 1.5)));
+    return result;
+}
+
+} // namespace platform

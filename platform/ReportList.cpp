@@ -1,0 +1,195 @@
+#include "platform/ReportList.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <algorithm>
+#include <numeric>
+
+namespace platform {
+
+ReportList::ReportList(QWidget* parent)
+    : QTreeWidget(parent)
+{
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setItemsExpandable(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    setAllColumnsShowFocus(true);
+    setIconSize(QSize(16, 16));
+    setColumnCount(0);
+    header()->setStretchLastSection(false);
+    header()->setSectionsClickable(true);
+    header()->setSectionsMovable(false);
+    header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    // The selected row stays marked when the focus is elsewhere.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Inactive, QPalette::Highlight, pal.color(QPalette::Active, QPalette::Highlight));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, pal.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(pal);
+
+    connect(header(), &QHeaderView::sectionClicked, this, &ReportList::columnClicked);
+    viewport()->installEventFilter(this);
+}
+
+void ReportList::addColumn(const QString& title, int widthPixels)
+{
+    const int column = columnCount();
+    setColumnCount(column + 1);
+    QTreeWidgetItem* head = headerItem();
+    head->setText(column, title);
+    head->setTextAlignment(column, Qt::AlignLeft | Qt::AlignVCenter);
+    header()->setSectionResizeMode(column, QHeaderView::Interactive);
+    setColumnWidth(column, widthPixels);
+}
+
+void ReportList::setRowIcon(const QIcon& icon)
+{
+    rowIcon_ = icon;
+    for (int row = 0; row < rowCount(); ++row)
+        topLevelItem(row)->setIcon(0, icon);
+}
+
+int ReportList::insertRow(int index, const QStringList& texts)
+{
+    index = std::clamp(index, 0, rowCount());
+    auto* item = new QTreeWidgetItem(texts);
+    if (!rowIcon_.isNull())
+        item->setIcon(0, rowIcon_);
+    insertTopLevelItem(index, item);
+    return index;
+}
+
+void ReportList::setCellText(int row, int column, const QString& text)
+{
+    if (QTreeWidgetItem* item = topLevelItem(row))
+        item->setText(column, text);
+}
+
+QString ReportList::cellText(int row, int column) const
+{
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item ? item->text(column) : QString();
+}
+
+void ReportList::deleteRow(int row)
+{
+    delete takeTopLevelItem(row);
+}
+
+void ReportList::deleteAllRows()
+{
+    clear();
+}
+
+int ReportList::selectedRow() const
+{
+    const QList<QTreeWidgetItem*> items = selectedItems();
+    return items.isEmpty() ? -1 : indexOfTopLevelItem(items.first());
+}
+
+void ReportList::selectRow(int row)
+{
+    if (QTreeWidgetItem* item = topLevelItem(row)) {
+        setCurrentItem(item);
+        item->setSelected(true);
+    }
+}
+
+void ReportList::clearRowSelection()
+{
+    clearSelection();
+}
+
+void ReportList::ensureRowVisible(int row)
+{
+    if (QTreeWidgetItem* item = topLevelItem(row))
+        scrollToItem(item, QAbstractItemView::EnsureVisible);
+}
+
+std::vector<int> ReportList::sortRows(const std::function<bool(int, int)>& less)
+{
+    std::vector<int> order(static_cast<size_t>(rowCount()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), less);
+
+    QTreeWidgetItem* current = currentItem();
+    const int selected = selectedRow();
+    QList<QTreeWidgetItem*> items;
+    for (int row = 0; row < rowCount(); ++row)
+        items.append(topLevelItem(row));
+    QList<QTreeWidgetItem*> sorted;
+    for (int oldIndex : order)
+        sorted.append(items[oldIndex]);
+    // Take the rows out and put them back in their new order; the items keep their texts.
+    while (topLevelItemCount() > 0)
+        takeTopLevelItem(0);
+    addTopLevelItems(sorted);
+    if (current)
+        setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
+    if (selected >= 0)
+        items[selected]->setSelected(true);
+    return order;
+}
+
+bool ReportList::isListSurface(const QWidget* widget) const
+{
+    if (!widget)
+        return false;
+    if (widget == header() || header()->isAncestorOf(widget))
+        return false;
+    return widget == this || isAncestorOf(widget);
+}
+
+bool ReportList::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != viewport())
+        return QTreeWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            pressPos_ = viewport()->mapTo(this, mouse->position().toPoint());
+            pressedOnRow_ = itemAt(mouse->position().toPoint()) != nullptr;
+            dragging_ = false;
+        }
+        break;
+    }
+    case QEvent::MouseMove: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (dragging_)
+            return true;
+        if (pressedOnRow_ && (mouse->buttons() & Qt::LeftButton)) {
+            const QPoint here = viewport()->mapTo(this, mouse->position().toPoint());
+            if ((here - pressPos_).manhattanLength() >= QApplication::startDragDistance()) {
+                dragging_ = true;
+                pressedOnRow_ = false;
+                emit dragStarted(pressPos_);
+            }
+            // Moving with the button down never drags the selection to another row.
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseButtonRelease:
+        pressedOnRow_ = false;
+        dragging_ = false;
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            emit doubleClicked();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QTreeWidget::eventFilter(watched, event);
+}
+
+} // namespace platform

@@ -1,0 +1,62 @@
+#pragma once
+// A list in report view: columns of text, one icon per row, a single selected row that stays
+// visible when the list loses the focus, full-row selection, clickable headers, and sorting
+// by a comparison of our own (never the locale's).
+
+#include <QIcon>
+#include <QStringList>
+#include <QTreeWidget>
+#include <functional>
+#include <vector>
+
+namespace platform {
+
+class ReportList : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit ReportList(QWidget* parent = nullptr);
+
+    void addColumn(const QString& title, int widthPixels);
+    void setColumnWidthPixels(int column, int widthPixels) { setColumnWidth(column, widthPixels); }
+
+    // The icon every row shows; a null icon shows none.
+    void setRowIcon(const QIcon& icon);
+
+    int rowCount() const { return topLevelItemCount(); }
+    int insertRow(int index, const QStringList& texts);
+    void setCellText(int row, int column, const QString& text);
+    QString cellText(int row, int column) const;
+    void deleteRow(int row);
+    void deleteAllRows();
+
+    // The selected row, or -1.
+    int selectedRow() const;
+    void selectRow(int row);
+    void clearRowSelection();
+    void ensureRowVisible(int row);
+
+    // Sorts the rows by `less` over row indices (as they stood before the sort); rows that
+    // compare equal keep their order. Returns the old index of each row in its new order.
+    std::vector<int> sortRows(const std::function<bool(int, int)>& less);
+
+    // True for the list itself and anything inside it except its column header.
+    bool isListSurface(const QWidget* widget) const;
+
+signals:
+    void columnClicked(int column);
+    void doubleClicked();
+    // The left button went down on a row and the mouse moved away with it; `pressPos` is where
+    // the button went down, in the list's own coordinates.
+    void dragStarted(QPoint pressPos);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QIcon rowIcon_;
+    QPoint pressPos_;
+    bool pressedOnRow_ = false;
+    bool dragging_ = false;
+};
+
+} // namespace platform

@@ -1,0 +1,321 @@
+#include "platform/TemplateDialog.h"
+
+#include "platform/MessageBox.h"
+#include "platform/ReportList.h"
+#include "platform/Resources.h"
+#include "platform/UpDownControl.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace platform {
+
+namespace {
+
+Qt::Alignment textAlignment(std::uint32_t flags)
+{
+    Qt::Alignment horizontal = Qt::AlignLeft;
+    if (flags & Centered)
+        horizontal = Qt::AlignHCenter;
+    else if (flags & RightAligned)
+        horizontal = Qt::AlignRight;
+    return horizontal | Qt::AlignTop;
+}
+
+bool isTabStopByDefault(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefaultPushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::Edit:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool takesFocusOnClick(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefaultPushButton:
+    case ControlKind::RadioPushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::Edit:
+    case ControlKind::ListView:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* owner)
+    : QDialog(owner ? owner : defaultOwner())
+    , templateId_(dialogTemplate.id)
+    , units_(dialogFont(dialogTemplate.font))
+{
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (dialogTemplate.systemMenu)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    setWindowFlags(flags);
+    setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
+    setFont(dialogFont(dialogTemplate.font));
+    setFixedSize(units_.toPixelsX(dialogTemplate.width), units_.toPixelsY(dialogTemplate.height));
+    buildControls(dialogTemplate);
+}
+
+void TemplateDialog::buildControls(const DialogTemplate& dialogTemplate)
+{
+    QList<QWidget*> behind;
+    for (const ControlTemplate& spec : dialogTemplate.controls) {
+        QWidget* widget = createControl(spec);
+        if (spec.kind != ControlKind::Picture && spec.kind != ControlKind::Icon)
+            widget->setGeometry(units_.toPixels(spec.x, spec.y, spec.width, spec.height));
+        else
+            widget->move(units_.toPixelsX(spec.x), units_.toPixelsY(spec.y));
+
+        const bool tabStop = (isTabStopByDefault(spec.kind) && !(spec.flags & NoTabStop)) || (spec.flags & TabStop);
+        if (tabStop)
+            widget->setFocusPolicy(Qt::StrongFocus);
+        else if (takesFocusOnClick(spec.kind))
+            widget->setFocusPolicy(Qt::ClickFocus);
+        else
+            widget->setFocusPolicy(Qt::NoFocus);
+
+        if (spec.flags & Hidden)
+            widget->hide();
+        if (spec.flags & Disabled)
+            widget->setEnabled(false);
+        if (spec.kind == ControlKind::GroupBox || spec.kind == ControlKind::Frame)
+            behind.append(widget);
+
+        if (spec.kind == ControlKind::UpDown) {
+            auto* arrows = static_cast<UpDownControl*>(widget);
+            if (auto* buddy = templateOrder_.isEmpty() ? nullptr : qobject_cast<QLineEdit*>(templateOrder_.last()))
+                arrows->attachTo(buddy);
+        }
+
+        widget->setProperty("controlId", spec.id);
+        templateOrder_.append(widget);
+        if (spec.id != IDC_STATIC)
+            controls_.insert(spec.id, widget);
+    }
+    // Frames are drawn around controls that lie over them; they must not take their clicks.
+    for (QWidget* widget : behind)
+        widget->lower();
+}
+
+QWidget* TemplateDialog::createControl(const ControlTemplate& spec)
+{
+    const QString text = QString::fromUtf8(spec.text ? spec.text : "");
+    switch (spec.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefaultPushButton:
+    case ControlKind::RadioPushButton: {
+        auto* button = new QPushButton(text, this);
+        button->setAutoDefault(spec.kind != ControlKind::RadioPushButton);
+        if (spec.kind == ControlKind::DefaultPushButton)
+            button->setDefault(true);
+        if (spec.kind == ControlKind::RadioPushButton) {
+            button->setCheckable(true);
+            button->setAutoExclusive(true);
+        }
+        const int id = spec.id;
+        connect(button, &QPushButton::clicked, this, [this, id] {
+            if (id == IDOK)
+                accept();
+            else if (id == IDCANCEL)
+                reject();
+            else
+                onCommand(id);
+        });
+        return button;
+    }
+    case ControlKind::CheckBox:
+        return new QPushButton(text, this);
+    case ControlKind::Static: {
+        auto* label = new QLabel(text, this);
+        label->setAlignment(textAlignment(spec.flags));
+        label->setTextFormat(Qt::PlainText);
+        if (spec.flags & Sunken)
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (spec.flags & StaticEdge)
+            label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        return label;
+    }
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(text, this);
+        edit->setFrame(true);
+        if (spec.flags & RightAligned)
+            edit->setAlignment(Qt::AlignRight);
+        return edit;
+    }
+    case ControlKind::UpDown:
+        return new UpDownControl(this);
+    case ControlKind::ListView: {
+        auto* list = new ReportList(this);
+        return list;
+    }
+    case ControlKind::GroupBox:
+        return new QGroupBox(text, this);
+    case ControlKind::Picture:
+    case ControlKind::Icon: {
+        auto* label = new QLabel(this);
+        QPixmap picture = spec.kind == ControlKind::Picture ? bitmapResource(spec.resource)
+                                                            : iconResource(spec.resource).pixmap(32, 32);
+        if (!picture.isNull()) {
+            label->setPixmap(picture);
+            label->resize(picture.size());
+        } else {
+            label->resize(units_.toPixelsX(spec.width), units_.toPixelsY(spec.height));
+        }
+        label->setProperty("resourceId", spec.resource);
+        return label;
+    }
+    case ControlKind::Frame: {
+        auto* frame = new QFrame(this);
+        if (spec.height <= 2)
+            frame->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+        else if (spec.width <= 2)
+            frame->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+        else
+            frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+        return frame;
+    }
+    case ControlKind::Custom: {
+        auto* placeholder = new QFrame(this);
+        if (spec.flags & Sunken)
+            placeholder->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        return placeholder;
+    }
+    }
+    return new QWidget(this);
+}
+
+void TemplateDialog::adoptWidget(int id, QWidget* widget)
+{
+    QWidget* old = controls_.value(id);
+    if (!old || !widget)
+        return;
+    widget->setParent(this);
+    widget->setGeometry(old->geometry());
+    widget->setProperty("controlId", id);
+    widget->setVisible(!old->isHidden());
+    const int position = templateOrder_.indexOf(old);
+    templateOrder_[position] = widget;
+    controls_.insert(id, widget);
+    widget->stackUnder(old);
+    delete old;
+    // Keep tabbing in template order with the new widget in the old one's place.
+    QWidget* previous = nullptr;
+    for (QWidget* w : templateOrder_) {
+        if (!(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+QPushButton* TemplateDialog::button(int id) const
+{
+    return controlAs<QPushButton>(id);
+}
+
+QLabel* TemplateDialog::label(int id) const
+{
+    return controlAs<QLabel>(id);
+}
+
+QLineEdit* TemplateDialog::edit(int id) const
+{
+    return controlAs<QLineEdit>(id);
+}
+
+ReportList* TemplateDialog::list(int id) const
+{
+    return controlAs<ReportList>(id);
+}
+
+UpDownControl* TemplateDialog::upDown(int id) const
+{
+    return controlAs<UpDownControl>(id);
+}
+
+void TemplateDialog::setControlText(int id, const QString& text)
+{
+    QWidget* widget = control(id);
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QPushButton*>(widget))
+        button->setText(text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->setText(text);
+    else if (auto* group = qobject_cast<QGroupBox*>(widget))
+        group->setTitle(text);
+}
+
+QString TemplateDialog::controlText(int id) const
+{
+    QWidget* widget = control(id);
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return label->text();
+    if (auto* button = qobject_cast<QPushButton*>(widget))
+        return button->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return edit->text();
+    if (auto* group = qobject_cast<QGroupBox*>(widget))
+        return group->title();
+    return QString();
+}
+
+int TemplateDialog::runModal()
+{
+    runInitialisation();
+    return exec();
+}
+
+void TemplateDialog::onOk()
+{
+    if (exchangeData())
+        done(IDOK);
+}
+
+void TemplateDialog::onCancel()
+{
+    done(IDCANCEL);
+}
+
+void TemplateDialog::showEvent(QShowEvent* event)
+{
+    runInitialisation();
+    QDialog::showEvent(event);
+}
+
+QWidget* TemplateDialog::firstTabStop() const
+{
+    for (QWidget* widget : templateOrder_) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() && !widget->isHidden())
+            return widget;
+    }
+    return nullptr;
+}
+
+void TemplateDialog::runInitialisation()
+{
+    if (initialised_)
+        return;
+    initialised_ = true;
+    if (initDialog()) {
+        if (QWidget* first = firstTabStop())
+            first->setFocus(Qt::TabFocusReason);
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,64 @@
+#include "platform/AppFiles.h"
+#include "platform/Gbk.h"
+#include "platform/ReportList.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(Gbk, ConvertsBothWaysAndMarksWhatItCannotHold)
+{
+    const std::string cigarettes = "\xBD\xF8\xBF\xDA\xCF\xE3\xD1\xCC"; // 进口香烟
+    EXPECT_EQ(fromGbk(cigarettes), QString::fromUtf8("进口香烟"));
+    EXPECT_EQ(toGbk(QString::fromUtf8("进口香烟")), cigarettes);
+    EXPECT_EQ(utf8ToGbk("《上海小宝贝》（禁书）"), toGbk(QString::fromUtf8("《上海小宝贝》（禁书）")));
+    EXPECT_EQ(toGbk(QStringLiteral("abc 123")), "abc 123");
+
+    // Characters outside GBK become a visible "?" each, never dropped.
+    EXPECT_EQ(toGbk(QString::fromUtf8("小😀vu한")), "\xD0\xA1?vu?");
+    // Broken bytes never crash and never vanish without a mark.
+    const QString broken = fromGbk(std::string("\xBD\xF8\xFF\xFF" "A\x81", 6));
+    EXPECT_TRUE(broken.startsWith(QString::fromUtf8("进")));
+    EXPECT_TRUE(broken.contains(QLatin1Char('A')));
+    EXPECT_GE(broken.size(), 4);
+}
+
+TEST(AppFiles, FilesLieBesideTheExecutableWhateverTheWorkingDirectory)
+{
+    const QString before = fileBesideExecutable(QStringLiteral("score.txt"));
+    const QString oldDir = QDir::currentPath();
+    QDir::setCurrent(QDir::tempPath());
+    EXPECT_EQ(fileBesideExecutable(QStringLiteral("score.txt")), before);
+    QDir::setCurrent(oldDir);
+    EXPECT_EQ(before, QCoreApplication::applicationDirPath() + QStringLiteral("/score.txt"));
+    EXPECT_EQ(applicationTitle(), QStringLiteral("platform_tests"));
+}
+
+TEST(ReportList, SortsStablyByOurComparisonAndReportsTheNewOrder)
+{
+    ReportList list;
+    list.addColumn(QStringLiteral("商品"), 68);
+    list.addColumn(QStringLiteral("价格"), 67);
+    const QStringList prices{"449", "15000", "54", "15000", "65"};
+    for (int i = 0; i < prices.size(); ++i)
+        list.insertRow(i, {QString::number(i), prices[i]});
+    list.selectRow(2);
+
+    const std::vector<int> order = list.sortRows([&](int a, int b) {
+        return list.cellText(a, 1).toLatin1() < list.cellText(b, 1).toLatin1();
+    });
+    EXPECT_EQ(order, (std::vector<int>{1, 3, 0, 2, 4}));
+    QStringList shown;
+    for (int row = 0; row < list.rowCount(); ++row)
+        shown << list.cellText(row, 0);
+    EXPECT_EQ(shown, (QStringList{"1", "3", "0", "2", "4"})) << "equal texts keep their order";
+    EXPECT_EQ(list.selectedRow(), 3) << "the selected row stays selected where it went";
+
+    EXPECT_TRUE(list.isListSurface(&list));
+    EXPECT_TRUE(list.isListSurface(list.viewport()));
+    EXPECT_FALSE(list.isListSurface(list.header())) << "the header is a window of its own";
+    EXPECT_FALSE(list.isListSurface(nullptr));
+}

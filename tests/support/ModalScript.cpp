@@ -1,0 +1,114 @@
+#include "ModalScript.h"
+
+#include "platform/Gbk.h"
+#include "platform/TemplateDialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+ModalScript& ModalScript::then(Step step)
+{
+    steps_.push_back(std::move(step));
+    return *this;
+}
+
+void ModalScript::run(const std::function<void()>& trigger)
+{
+    running_ = true;
+    lastTop_ = nullptr;
+    QTimer::singleShot(0, &timerContext_, [this] { poll(); });
+    trigger();
+    running_ = false;
+}
+
+void ModalScript::poll()
+{
+    if (!running_)
+        return;
+    // A fresh timer for every poll: a running timer does not fire again inside the nested loop
+    // of a dialog its own step opened.
+    QTimer::singleShot(5, &timerContext_, [this] { poll(); });
+
+    QWidget* top = QApplication::activeModalWidget();
+    if (!top || !top->isVisible() || top == lastTop_)
+        return;
+    lastTop_ = top;
+    if (steps_.empty()) {
+        unexpected_.append(windowTitleOf(top) + QStringLiteral(": ") + textOf(top));
+        if (auto* dialog = qobject_cast<QDialog*>(top))
+            dialog->reject();
+        return;
+    }
+    Step step = std::move(steps_.front());
+    steps_.pop_front();
+    step(top);
+}
+
+QString windowTitleOf(QWidget* dialog)
+{
+    return dialog ? dialog->windowTitle() : QString();
+}
+
+QString textOf(QWidget* dialog, int controlId)
+{
+    if (auto* box = qobject_cast<QMessageBox*>(dialog))
+        return box->text();
+    if (auto* templated = qobject_cast<platform::TemplateDialog*>(dialog)) {
+        if (controlId != 0)
+            return templated->controlText(controlId);
+        // The message of the two message dialogs.
+        return templated->controlText(1052);
+    }
+    return QString();
+}
+
+std::string gbkTextOf(QWidget* dialog, int controlId)
+{
+    return platform::toGbk(textOf(dialog, controlId));
+}
+
+void pressKey(QWidget* dialog, Qt::Key key)
+{
+    QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+    QTest::keyClick(target, key);
+}
+
+void clickButton(QWidget* dialog, int controlId)
+{
+    if (auto* templated = qobject_cast<platform::TemplateDialog*>(dialog)) {
+        if (QPushButton* button = templated->button(controlId)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+    }
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+        if (QAbstractButton* button = box->button(QMessageBox::Ok)) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+    }
+}
+
+void typeInto(QWidget* dialog, int editId, const QString& text)
+{
+    auto* templated = qobject_cast<platform::TemplateDialog*>(dialog);
+    QLineEdit* edit = templated ? templated->edit(editId) : nullptr;
+    if (!edit)
+        return;
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+void closeBox(QWidget* dialog)
+{
+    dialog->close();
+}
