@@ -1,0 +1,62 @@
+#include "ModalScript.h"
+#include "platform/Gbk.h"
+#include "screens/DiaryDialog.h"
+#include "screens/NewsDialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using platform::IDOK;
+
+TEST(MessageDialogs, ShowTheirMessageAndCloseOnEnterEscOrTheButton)
+{
+    const std::string news = platform::utf8ToGbk("市场上充斥着来自福建的走私香烟!");
+    const std::string diary = platform::utf8ToGbk("俺在过街地道被人打了蒙棍! 俺的健康减少了20点。");
+    struct Seen {
+        QString title;
+        std::string text;
+        bool focusOnOk;
+    };
+    std::vector<Seen> seen;
+    auto record = [&](QWidget* d) {
+        auto* dialog = static_cast<platform::TemplateDialog*>(d);
+        seen.push_back({d->windowTitle(), gbkTextOf(d), d->focusWidget() == dialog->button(IDOK)});
+    };
+
+    ModalScript script;
+    script.then([&](QWidget* d) { record(d); pressKey(d, Qt::Key_Return); })
+        .then([&](QWidget* d) { record(d); pressKey(d, Qt::Key_Escape); })
+        .then([&](QWidget* d) { record(d); clickButton(d, IDOK); })
+        .then([&](QWidget* d) { record(d); closeBox(d); });
+    script.run([&] {
+        NewsDialog(news).runModal();
+        DiaryDialog(diary).runModal();
+        NewsDialog(news).runModal();
+        DiaryDialog(diary).runModal();
+    });
+    ASSERT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
+    ASSERT_EQ(seen.size(), 4u);
+    EXPECT_EQ(seen[0].title, QString::fromUtf8("北京新闻"));
+    EXPECT_EQ(seen[0].text, news);
+    EXPECT_EQ(seen[1].title, QString::fromUtf8("我在北京的岁月"));
+    EXPECT_EQ(seen[1].text, diary) << "the trailing blank of an event text is kept";
+    for (const Seen& s : seen)
+        EXPECT_TRUE(s.focusOnOk);
+}
+
+TEST(MessageDialogs, LayOutTheirControlsFromTheirTemplates)
+{
+    DiaryDialog diary(std::string("x"));
+    const auto& u = diary.units();
+    EXPECT_EQ(diary.templateId(), 142);
+    EXPECT_EQ(diary.size(), QSize(u.toPixelsX(319), u.toPixelsY(75)));
+    EXPECT_EQ(diary.button(IDOK)->text(), QString::fromUtf8("关上日记本"));
+    EXPECT_EQ(diary.button(IDOK)->geometry(), u.toPixels(128, 55, 75, 14));
+    EXPECT_EQ(diary.label(MessageDialog::kMessageId)->geometry(), u.toPixels(65, 26, 250, 8));
+    EXPECT_TRUE(diary.label(MessageDialog::kMessageId)->alignment() & Qt::AlignHCenter);
+
+    NewsDialog news(std::string("x"));
+    EXPECT_EQ(news.size(), QSize(news.units().toPixelsX(334), news.units().toPixelsY(68)));
+    EXPECT_EQ(news.button(IDOK)->text(), QString::fromUtf8("确 定"));
+}
