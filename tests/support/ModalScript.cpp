@@ -19,6 +19,12 @@ ModalScript& ModalScript::then(Step step)
     return *this;
 }
 
+ModalScript& ModalScript::otherwise(Step step)
+{
+    fallback_ = std::move(step);
+    return *this;
+}
+
 void ModalScript::run(const std::function<void()>& trigger)
 {
     running_ = true;
@@ -40,6 +46,10 @@ void ModalScript::poll()
     if (!top || !top->isVisible() || top == lastTop_)
         return;
     lastTop_ = top;
+    if (steps_.empty() && fallback_) {
+        fallback_(top);
+        return;
+    }
     if (steps_.empty()) {
         unexpected_.append(windowTitleOf(top) + QStringLiteral(": ") + textOf(top));
         if (auto* dialog = qobject_cast<QDialog*>(top))

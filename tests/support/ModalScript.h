@@ -15,6 +15,8 @@ public:
     using Step = std::function<void(QWidget* dialog)>;
 
     ModalScript& then(Step step);
+    // Answers every dialog that comes when no step is left, instead of counting it unexpected.
+    ModalScript& otherwise(Step step);
 
     // Runs `trigger` and answers every modal dialog that comes to the top while it runs, the
     // trigger's own dialog included if it opens one. A dialog that appears when no step is left
@@ -30,6 +32,7 @@ private:
     void poll();
 
     std::deque<Step> steps_;
+    Step fallback_;
     QPointer<QWidget> lastTop_;
     QStringList unexpected_;
     bool running_ = false;

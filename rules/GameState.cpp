@@ -1,0 +1,30 @@
+#include "rules/GameState.h"
+
+#include <algorithm>
+
+namespace rules {
+
+const std::array<Goods, kGoodsCount> GoodsCatalogue{{
+    {"进口香烟", 100, 350},
+    {"走私汽车", 15000, 15000},
+    {"盗版VCD、游戏", 5, 50},
+    {"假白酒（剧毒！）", 1000, 2500},
+    {"《上海小宝贝》（禁书）", 5000, 9000},
+    {"进口玩具", 250, 600},
+    {"水货手机", 750, 750},
+    {"伪劣化妆品", 65, 180},
+}};
+
+MarketOffer* findOffer(GameState& state, const std::string& name)
+{
+    auto it = std::find_if(state.offers.begin(), state.offers.end(), [&](const MarketOffer& o) { return o.name == name; });
+    return it == state.offers.end() ? nullptr : &*it;
+}
+
+RoomHolding* findHolding(GameState& state, const std::string& name)
+{
+    auto it = std::find_if(state.holdings.begin(), state.holdings.end(), [&](const RoomHolding& h) { return h.name == name; });
+    return it == state.holdings.end() ? nullptr : &*it;
+}
+
+} // namespace rules

@@ -1,0 +1,53 @@
+#include "rules/Random.h"
+
+#include <ctime>
+
+namespace rules {
+
+namespace {
+
+struct Generator {
+    std::uint32_t state = 0;
+    bool seeded = false;
+    std::uint64_t draws = 0;
+};
+
+Generator& generator()
+{
+    static Generator g;
+    return g;
+}
+
+} // namespace
+
+void seedRandom(std::uint32_t seed)
+{
+    Generator& g = generator();
+    g.state = seed;
+    g.seeded = true;
+    g.draws = 0;
+}
+
+std::int32_t nextRandom()
+{
+    Generator& g = generator();
+    if (!g.seeded)
+        seedRandom(std::uint32_t(std::time(nullptr)));
+    g.state = g.state * 214013u + 2531011u;
+    ++g.draws;
+    return std::int32_t((g.state >> 16) & 0x7FFFu);
+}
+
+std::int32_t roll(std::int32_t n)
+{
+    const std::int32_t value = nextRandom();
+    // A roll of fewer than one choice has only one answer; never divide by zero.
+    return n >= 1 ? value % n : 0;
+}
+
+std::uint64_t randomDraws()
+{
+    return generator().draws;
+}
+
+} // namespace rules

@@ -1,0 +1,182 @@
+#include "rules/Market.h"
+#include "rules/Random.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <limits>
+#include <map>
+
+using namespace rules;
+
+namespace {
+
+// Records what the rules show, in order.
+struct RecordingHost : GameHost {
+    std::vector<std::pair<StatusDisplay, std::string>> refreshes;
+    std::vector<std::vector<MarketOffer>> rebuilds;
+    const GameState* state = nullptr;
+    void refreshDisplay(StatusDisplay display, const std::string& text) override { refreshes.emplace_back(display, text); }
+    void marketRebuilt() override { rebuilds.push_back(state ? state->offers : std::vector<MarketOffer>{}); }
+};
+
+// The same generator written out independently, to check the game's draws against.
+struct ReferenceLcg {
+    std::uint32_t state;
+    std::int32_t next()
+    {
+        state = state * 214013u + 2531011u;
+        return std::int32_t((state >> 16) & 0x7FFF);
+    }
+};
+
+std::array<std::int32_t, kGoodsCount> expectedPrices(ReferenceLcg& lcg)
+{
+    std::array<std::int32_t, kGoodsCount> prices{};
+    for (int i = 0; i < kGoodsCount; ++i)
+        prices[size_t(i)] = lcg.next() % GoodsCatalogue[size_t(i)].priceSpan + GoodsCatalogue[size_t(i)].priceBase;
+    for (int r = 0; r < 3; ++r)
+        prices[size_t(lcg.next() % 8)] = 0;
+    return prices;
+}
+
+} // namespace
+
+TEST(Random, IsTheClassicLinearCongruentialSequence)
+{
+    // Seed 1 gives the sequence every C programmer of that platform has seen.
+    seedRandom(1);
+    const std::vector<std::int32_t> expected{41, 18467, 6334, 26500, 19169, 15724, 11478, 29358};
+    for (std::int32_t value : expected)
+        EXPECT_EQ(nextRandom(), value);
+    EXPECT_EQ(randomDraws(), expected.size());
+
+    seedRandom(1);
+    EXPECT_EQ(roll(10), 1);   // 41 % 10
+    EXPECT_EQ(roll(1000), 467); // 18467 % 1000
+    EXPECT_EQ(roll(1), 0);
+}
+
+TEST(Market, TheOpeningUsesExactlyTheFirstElevenValuesAndASecondGameContinues)
+{
+    seedRandom(4242);
+    ReferenceLcg reference{4242};
+
+    GameState first;
+    RecordingHost host;
+    host.state = &first;
+    beginGame(first, host);
+    EXPECT_EQ(randomDraws(), 11u);
+    EXPECT_EQ(first.prices, expectedPrices(reference));
+
+    GameState second;
+    beginGame(second, host);
+    EXPECT_EQ(randomDraws(), 22u);
+    EXPECT_EQ(second.prices, expectedPrices(reference)) << "the second game takes values 12 to 22";
+
+    // Same seed, same market.
+    seedRandom(4242);
+    GameState again;
+    beginGame(again, host);
+    EXPECT_EQ(again.prices, first.prices);
+}
+
+TEST(Market, ANewGameShowsItsStartingFiguresAndFiveToSevenGoods)
+{
+    seedRandom(7);
+    GameState state;
+    RecordingHost host;
+    host.state = &state;
+    beginGame(state, host);
+    EXPECT_EQ(state.cash, 2000);
+    EXPECT_EQ(state.debt, 5400);
+    EXPECT_EQ(state.savings, 0);
+    EXPECT_EQ(state.health, 100);
+    EXPECT_TRUE(state.holdings.empty());
+    EXPECT_EQ(state.daysLeft, 40);
+    // The displays, in the order the window sets them: debt, health, savings; then the interest's three.
+    const std::vector<std::pair<StatusDisplay, std::string>> refreshes{
+        {StatusDisplay::Debt, "5000"}, {StatusDisplay::Health, "100"}, {StatusDisplay::Savings, "0"},
+        {StatusDisplay::Debt, "5400"}, {StatusDisplay::Cash, "2000"}, {StatusDisplay::Savings, "0"}};
+    EXPECT_EQ(host.refreshes, refreshes);
+    ASSERT_EQ(host.rebuilds.size(), 1u);
+    EXPECT_EQ(host.rebuilds[0].size(), state.offers.size());
+}
+
+TEST(Market, EveryRollOffersFiveToSevenGoodsInCatalogueOrderWithinTheirBands)
+{
+    seedRandom(99);
+    RecordingHost host;
+    std::map<size_t, int> offerCounts;
+    for (int day = 0; day < 5000; ++day) {
+        GameState state;
+        rollPrices(state, 3);
+        rebuildMarketList(state, host);
+        ASSERT_GE(state.offers.size(), 5u);
+        ASSERT_LE(state.offers.size(), 7u);
+        ++offerCounts[state.offers.size()];
+        size_t next = 0;
+        for (int i = 0; i < kGoodsCount; ++i) {
+            const std::int32_t price = state.prices[size_t(i)];
+            if (price == 0)
+                continue;
+            const Goods& goods = GoodsCatalogue[size_t(i)];
+            ASSERT_GE(price, goods.priceBase);
+            ASSERT_LT(price, goods.priceBase + goods.priceSpan);
+            ASSERT_LT(next, state.offers.size());
+            EXPECT_EQ(state.offers[next].name, goods.name);
+            EXPECT_EQ(state.offers[next].price, price);
+            ++next;
+        }
+    }
+    EXPECT_EQ(offerCounts.size(), 3u) << "5, 6 and 7 goods all occur";
+}
+
+TEST(Market, InterestRoundsTowardZeroAndNeverWraps)
+{
+    RecordingHost host;
+    GameState state;
+    state.debt = 0;
+    state.savings = 0;
+    applyInterest(state, host);
+    EXPECT_EQ(state.debt, 0);
+    EXPECT_EQ(host.refreshes.size(), 3u) << "nothing changes but all three displays are refreshed";
+
+    state.savings = 99;
+    state.debt = 12;
+    applyInterest(state, host);
+    EXPECT_EQ(state.savings, 99);
+    EXPECT_EQ(state.debt, 12); // 12 * 8 / 100 = 0
+    state.savings = 199;
+    applyInterest(state, host);
+    EXPECT_EQ(state.savings, 200);
+
+    state.debt = 2000000000;
+    state.savings = std::numeric_limits<std::int32_t>::max();
+    applyInterest(state, host);
+    EXPECT_EQ(state.debt, std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(state.savings, std::numeric_limits<std::int32_t>::max());
+}
+
+TEST(GoodsCatalogue, NamesSortByTheirGbkBytes)
+{
+    std::vector<std::string> names;
+    for (const Goods& goods : GoodsCatalogue)
+        names.push_back(goods.name);
+    std::sort(names.begin(), names.end()); // std::string compares bytes as unsigned values
+    const std::vector<std::string> expected{"《上海小宝贝》（禁书）", "盗版VCD、游戏", "假白酒（剧毒！）", "进口玩具",
+                                            "进口香烟",               "水货手机",      "伪劣化妆品",       "走私汽车"};
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(std::string(GoodsCatalogue[0].name), "\xBD\xF8\xBF\xDA\xCF\xE3\xD1\xCC") << "names are GBK bytes";
+}
+
+TEST(GameState, FindsOffersAndHoldingsByExactName)
+{
+    GameState state;
+    state.offers = {{"进口香烟", 120}, {"水货手机", 900}};
+    state.holdings = {{"水货手机", 800, 3}};
+    ASSERT_NE(findOffer(state, "水货手机"), nullptr);
+    EXPECT_EQ(findOffer(state, "水货手机")->price, 900);
+    EXPECT_EQ(findOffer(state, "水货"), nullptr);
+    EXPECT_EQ(findHolding(state, "进口香烟"), nullptr);
+    EXPECT_EQ(findHolding(state, "水货手机")->quantity, 3);
+}
