@@ -1,30 +1,28 @@
 #include "rules/GameState.h"
 
-#include <algorithm>
-
 namespace rules {
 
-const std::array<Goods, kGoodsCount> GoodsCatalogue{{
-    {"进口香烟", 100, 350},
-    {"走私汽车", 15000, 15000},
-    {"盗版VCD、游戏", 5, 50},
-    {"假白酒（剧毒！）", 1000, 2500},
-    {"《上海小宝贝》（禁书）", 5000, 9000},
-    {"进口玩具", 250, 600},
-    {"水货手机", 750, 750},
-    {"伪劣化妆品", 65, 180},
-}};
+namespace {
 
-MarketOffer* findOffer(GameState& state, const std::string& name)
+template <typename Row>
+std::optional<int> findByName(const std::vector<Row>& rows, const std::string& name)
 {
-    auto it = std::find_if(state.offers.begin(), state.offers.end(), [&](const MarketOffer& o) { return o.name == name; });
-    return it == state.offers.end() ? nullptr : &*it;
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].name == name)
+            return int(i);
+    return std::nullopt;
 }
 
-RoomHolding* findHolding(GameState& state, const std::string& name)
+} // namespace
+
+std::optional<int> findOffer(const GameState& state, const std::string& name)
 {
-    auto it = std::find_if(state.holdings.begin(), state.holdings.end(), [&](const RoomHolding& h) { return h.name == name; });
-    return it == state.holdings.end() ? nullptr : &*it;
+    return findByName(state.offers, name);
+}
+
+std::optional<int> findHolding(const GameState& state, const std::string& name)
+{
+    return findByName(state.holdings, name);
 }
 
 } // namespace rules

@@ -1,28 +1,19 @@
 #pragma once
-// The daily black market, the interest of a day, and the opening of a game.
+// The day's black market: fresh prices, some goods struck, and the list the player sees.
 
 #include "rules/GameHost.h"
 #include "rules/GameState.h"
 
-#include <cstdint>
-
 namespace rules {
 
-// Saturates a wide result into the signed 32-bit range, so money never wraps around.
-std::int32_t saturate(std::int64_t value);
+// Every caller strikes three times, so one to three goods are missing.
+constexpr int kMarketRemovals = 3;
 
-// Draws the eight prices in goods order, then strikes `removals` goods (the same goods can be
-// struck twice): 8 + removals values of the random sequence.
+// Draws the eight prices in goods order, then strikes `removals` goods (repeats allowed).
+// Consumes exactly 8 + removals random values.
 void rollPrices(GameState& state, int removals);
 
-// Replaces the offers with the goods whose price is not 0, in goods order.
+// offers := the goods with a price today, in goods order; the host redraws the market list.
 void rebuildMarketList(GameState& state, GameHost& host);
-
-// One day of interest: 8 % on the debt, 1 % on savings, both rounded toward zero.
-void applyInterest(GameState& state, GameHost& host);
-
-// The game window's opening: health 100 and its displays, then the first market.
-// No events run on the first day.
-void beginGame(GameState& state, GameHost& host);
 
 } // namespace rules

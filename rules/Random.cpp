@@ -14,8 +14,19 @@ struct Generator {
 
 Generator& generator()
 {
-    static Generator g;
-    return g;
+    static Generator instance;
+    return instance;
+}
+
+// A value from 0 to 32767: bits 16 to 30 of the new state.
+std::int32_t nextValue()
+{
+    Generator& g = generator();
+    if (!g.seeded)
+        seedRandom(std::uint32_t(std::time(nullptr)));
+    g.state = g.state * 214013u + 2531011u;
+    ++g.draws;
+    return std::int32_t((g.state >> 16) & 0x7fffu);
 }
 
 } // namespace
@@ -28,24 +39,13 @@ void seedRandom(std::uint32_t seed)
     g.draws = 0;
 }
 
-std::int32_t nextRandom()
-{
-    Generator& g = generator();
-    if (!g.seeded)
-        seedRandom(std::uint32_t(std::time(nullptr)));
-    g.state = g.state * 214013u + 2531011u;
-    ++g.draws;
-    return std::int32_t((g.state >> 16) & 0x7FFFu);
-}
-
 std::int32_t roll(std::int32_t n)
 {
-    const std::int32_t value = nextRandom();
-    // A roll of fewer than one choice has only one answer; never divide by zero.
-    return n >= 1 ? value % n : 0;
+    const std::int32_t value = nextValue();
+    return n < 1 ? 0 : value % n;
 }
 
-std::uint64_t randomDraws()
+std::uint64_t randomDrawCount()
 {
     return generator().draws;
 }

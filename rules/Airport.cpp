@@ -1,0 +1,10 @@
+#include "rules/Services.h"
+
+namespace rules {
+
+void openAirport(GameState&, GameHost& host)
+{
+    host.showAirport();
+}
+
+} // namespace rules
