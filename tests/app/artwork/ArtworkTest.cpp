@@ -2,15 +2,26 @@
 
 #include <QImage>
 #include <QSet>
+#include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
 
 struct PictureStats {
-    double coveredShare;  // pixels that differ from the top-left pixel, or are not transparent
+    double coveredShare; // pixels that differ from the top-left pixel, or are not transparent
+    double edgeShare;    // pixels in sharp contrast with their right neighbour: drawn shapes, not a
+                         // plain fill or a gradient
     int distinctColours;
     bool fullyOpaque;
 };
+
+bool sharpContrast(QRgb a, QRgb b)
+{
+    const int threshold = 40;
+    return std::abs(qRed(a) - qRed(b)) > threshold || std::abs(qGreen(a) - qGreen(b)) > threshold
+        || std::abs(qBlue(a) - qBlue(b)) > threshold || std::abs(qAlpha(a) - qAlpha(b)) > threshold;
+}
 
 PictureStats statsOf(const QPixmap& pixmap)
 {
@@ -19,6 +30,7 @@ PictureStats statsOf(const QPixmap& pixmap)
     const bool transparentBackground = qAlpha(background) == 0;
     QSet<QRgb> colours;
     int covered = 0;
+    int edges = 0;
     bool opaque = true;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -27,9 +39,12 @@ PictureStats statsOf(const QPixmap& pixmap)
             opaque = opaque && qAlpha(pixel) == 255;
             if (transparentBackground ? qAlpha(pixel) > 0 : pixel != background)
                 ++covered;
+            if (x + 1 < image.width() && sharpContrast(pixel, image.pixel(x + 1, y)))
+                ++edges;
         }
     }
-    return {double(covered) / (image.width() * image.height()), int(colours.size()), opaque};
+    const double pixels = image.width() * image.height();
+    return {covered / pixels, edges / pixels, int(colours.size()), opaque};
 }
 
 bool transparentAtCorners(const QPixmap& pixmap)
@@ -71,6 +86,7 @@ TEST(ArtworkBitmaps, HaveTheirExactSizesAndAreOpaquePictures)
         // Nothing of the dialog shows through a bitmap.
         EXPECT_TRUE(stats.fullyOpaque);
         EXPECT_GT(stats.coveredShare, 0.6);
+        EXPECT_GT(stats.edgeShare, 0.04); // the banner is mostly open sky
         EXPECT_GE(stats.distinctColours, 30);
     }
 }
@@ -88,6 +104,7 @@ TEST(ArtworkIcons, ComeInTheirSizesWithContentOnATransparentGround)
         const PictureStats stats = statsOf(pixmap);
         EXPECT_GT(stats.coveredShare, 0.4);
         EXPECT_LT(stats.coveredShare, 1.0);
+        EXPECT_GT(stats.edgeShare, 0.08);
         EXPECT_GE(stats.distinctColours, 8);
     }
 }
@@ -97,6 +114,40 @@ TEST(ArtworkIcons, WindowIconOffersALargeSizeForTheWindowManager)
     const QIcon icon = gameIcon(128);
     EXPECT_TRUE(icon.availableSizes().contains(QSize(64, 64)));
     EXPECT_EQ(icon.pixmap(128, 128).size(), QSize(128, 128));
+}
+
+namespace {
+
+// The box around everything that is not transparent.
+QRect paintedBounds(const QPixmap& pixmap)
+{
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 0)
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+} // namespace
+
+TEST(ArtworkIcons, FillTheirSquareCentredAtEverySize)
+{
+    for (int id : {128, 134, 146}) {
+        const QIcon icon = gameIcon(id);
+        for (const QSize& size : icon.availableSizes()) {
+            SCOPED_TRACE(testing::Message() << id << " at " << size.width());
+            const QRect bounds = paintedBounds(icon.pixmap(size));
+            EXPECT_GE(bounds.width(), size.width() * 0.8);
+            EXPECT_GE(bounds.height(), size.height() * 0.8);
+            const QPointF offCentre = QRectF(bounds).center() - QRectF(QPointF(0, 0), size).center();
+            EXPECT_LE(std::abs(offCentre.x()), size.width() * 0.1);
+            EXPECT_LE(std::abs(offCentre.y()), size.height() * 0.1);
+        }
+    }
 }
 
 TEST(ArtworkIcons, EachSizeIsPaintedForItselfNotScaledFromAnother)
