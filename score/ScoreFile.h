@@ -1,0 +1,28 @@
+#pragma once
+// The score file: 30 lines, three per record (name, money, health), best first, every line
+// ending in CR LF. The caller names the file; this layer knows nothing of where the game lives.
+
+#include "score/ScoreTable.h"
+
+#include <string>
+#include <string_view>
+
+namespace score {
+
+// Fills `table` from the file, or with the default list when the file cannot be read or is
+// empty. Never fails. How other files read: see ScoreFileReader.
+void loadScores(const std::string& path, ScoreTable& table);
+void loadScores(const std::string& path);
+
+// The same reading on bytes already in memory.
+void parseScores(std::string_view bytes, ScoreTable& table);
+
+// The exact bytes of the file for `table`.
+std::string formatScores(const ScoreTable& table);
+
+// Replaces the file with `table` in one step. False when the file cannot be written; the old
+// file is then left as it was. The caller tells the player.
+[[nodiscard]] bool saveScores(const std::string& path, const ScoreTable& table);
+[[nodiscard]] bool saveScores(const std::string& path);
+
+} // namespace score
