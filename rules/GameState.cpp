@@ -5,24 +5,34 @@ namespace rules {
 namespace {
 
 template <typename Row>
-std::optional<int> findByName(const std::vector<Row>& rows, const std::string& name)
+Row* findByName(std::vector<Row>& rows, const std::string& name)
 {
-    for (size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].name == name)
-            return int(i);
-    return std::nullopt;
+    for (Row& row : rows)
+        if (row.name == name)
+            return &row;
+    return nullptr;
 }
 
 } // namespace
 
-std::optional<int> findOffer(const GameState& state, const std::string& name)
+MarketOffer* findOffer(GameState& state, const std::string& name)
 {
     return findByName(state.offers, name);
 }
 
-std::optional<int> findHolding(const GameState& state, const std::string& name)
+const MarketOffer* findOffer(const GameState& state, const std::string& name)
+{
+    return findOffer(const_cast<GameState&>(state), name);
+}
+
+RoomHolding* findHolding(GameState& state, const std::string& name)
 {
     return findByName(state.holdings, name);
+}
+
+const RoomHolding* findHolding(const GameState& state, const std::string& name)
+{
+    return findHolding(const_cast<GameState&>(state), name);
 }
 
 } // namespace rules

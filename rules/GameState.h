@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,8 +25,10 @@ struct GameState {
     std::vector<RoomHolding> holdings; // in the order the room list shows them
 };
 
-// Index of the first offer / holding whose name equals `name` byte for byte.
-std::optional<int> findOffer(const GameState& state, const std::string& name);
-std::optional<int> findHolding(const GameState& state, const std::string& name);
+// The first offer / holding whose name equals `name` byte for byte; nullptr when absent.
+MarketOffer* findOffer(GameState& state, const std::string& name);
+const MarketOffer* findOffer(const GameState& state, const std::string& name);
+RoomHolding* findHolding(GameState& state, const std::string& name);
+const RoomHolding* findHolding(const GameState& state, const std::string& name);
 
 } // namespace rules

@@ -21,10 +21,10 @@ bool receiveGift(GameState& state, GameHost& host, int goods, std::int32_t gift)
     }
     const std::string name = GoodsCatalogue[size_t(goods)].name;
     // Free goods leave the price paid for a held kind alone, and enter new at price 0.
-    if (const std::optional<int> held = findHolding(state, name)) {
-        state.holdings[size_t(*held)].quantity += received;
+    if (RoomHolding* held = findHolding(state, name)) {
+        held->quantity += received;
         state.roomCount += received;
-        host.roomRowChanged(*held);
+        host.roomRowChanged(int(held - state.holdings.data()));
     } else {
         state.holdings.insert(state.holdings.begin(), RoomHolding{name, 0, received});
         state.roomCount += received;

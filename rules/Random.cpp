@@ -18,8 +18,9 @@ Generator& generator()
     return instance;
 }
 
-// A value from 0 to 32767: bits 16 to 30 of the new state.
-std::int32_t nextValue()
+} // namespace
+
+std::int32_t nextRandom()
 {
     Generator& g = generator();
     if (!g.seeded)
@@ -28,8 +29,6 @@ std::int32_t nextValue()
     ++g.draws;
     return std::int32_t((g.state >> 16) & 0x7fffu);
 }
-
-} // namespace
 
 void seedRandom(std::uint32_t seed)
 {
@@ -41,11 +40,11 @@ void seedRandom(std::uint32_t seed)
 
 std::int32_t roll(std::int32_t n)
 {
-    const std::int32_t value = nextValue();
+    const std::int32_t value = nextRandom();
     return n < 1 ? 0 : value % n;
 }
 
-std::uint64_t randomDrawCount()
+std::uint64_t randomDraws()
 {
     return generator().draws;
 }

@@ -10,9 +10,12 @@ namespace rules {
 // unless seeded before; later games of the same run continue the same sequence.
 std::int32_t roll(std::int32_t n);
 
+// The next raw value, 0 to 32767: bits 16 to 30 of state := state * 214013 + 2531011.
+std::int32_t nextRandom();
+
 void seedRandom(std::uint32_t seed);
 
 // How many values have been drawn since the last seeding.
-std::uint64_t randomDrawCount();
+std::uint64_t randomDraws();
 
 } // namespace rules

@@ -21,11 +21,10 @@ void payForPurchase(GameState& state, std::int32_t price, std::int32_t quantity)
 
 PurchaseResult storePurchase(GameState& state, const std::string& name, std::int32_t price, std::int32_t quantity)
 {
-    if (const std::optional<int> held = findHolding(state, name)) {
-        RoomHolding& holding = state.holdings[size_t(*held)];
-        holding.quantity += quantity;
-        holding.purchasePrice = price;
-        return {PurchaseOutcome::Merged, *held};
+    if (RoomHolding* held = findHolding(state, name)) {
+        held->quantity += quantity;
+        held->purchasePrice = price;
+        return {PurchaseOutcome::Merged, int(held - state.holdings.data())};
     }
     if (quantity > 0) {
         state.holdings.insert(state.holdings.begin(), RoomHolding{name, price, quantity});

@@ -58,7 +58,7 @@ SellResult sellSelected(GameState& state, GameHost& host)
     if (!row)
         return SellResult::NoSelection;
     const RoomHolding holding = state.holdings[size_t(*row)];
-    const std::optional<int> offer = findOffer(state, holding.name);
+    const MarketOffer* offer = findOffer(state, holding.name);
     if (!offer) {
         host.showMessage(MessageDialog::Diary, "哦？这里没有人在这里做" + holding.name + "生意。");
         return SellResult::NotTraded;
@@ -69,7 +69,7 @@ SellResult sellSelected(GameState& state, GameHost& host)
     if (!quantity)
         return SellResult::Cancelled;
 
-    const SaleOutcome outcome = applySale(state, *row, state.offers[size_t(*offer)].price, *quantity);
+    const SaleOutcome outcome = applySale(state, *row, offer->price, *quantity);
     showCash(state, host);
     if (outcome == SaleOutcome::Removed) {
         host.roomRowRemoved(*row);

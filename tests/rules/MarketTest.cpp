@@ -1,3 +1,5 @@
+#include "RecordingHost.h"
+#include "rules/DayAdvance.h"
 #include "rules/Market.h"
 #include "rules/Random.h"
 
@@ -9,25 +11,6 @@
 using namespace rules;
 
 namespace {
-
-// Records what the rules show, in order.
-struct RecordingHost : GameHost {
-    std::vector<std::pair<StatusDisplay, std::string>> refreshes;
-    std::vector<std::vector<MarketOffer>> rebuilds;
-    const GameState* state = nullptr;
-    void refreshDisplay(StatusDisplay display, const std::string& text) override { refreshes.emplace_back(display, text); }
-    void marketRebuilt() override { rebuilds.push_back(state ? state->offers : std::vector<MarketOffer>{}); }
-};
-
-// The same generator written out independently, to check the game's draws against.
-struct ReferenceLcg {
-    std::uint32_t state;
-    std::int32_t next()
-    {
-        state = state * 214013u + 2531011u;
-        return std::int32_t((state >> 16) & 0x7FFF);
-    }
-};
 
 std::array<std::int32_t, kGoodsCount> expectedPrices(ReferenceLcg& lcg)
 {
@@ -62,21 +45,22 @@ TEST(Market, TheOpeningUsesExactlyTheFirstElevenValuesAndASecondGameContinues)
     ReferenceLcg reference{4242};
 
     GameState first;
-    RecordingHost host;
-    host.state = &first;
+    RecordingHost host(first);
     beginGame(first, host);
     EXPECT_EQ(randomDraws(), 11u);
     EXPECT_EQ(first.prices, expectedPrices(reference));
 
     GameState second;
-    beginGame(second, host);
+    RecordingHost secondHost(second);
+    beginGame(second, secondHost);
     EXPECT_EQ(randomDraws(), 22u);
     EXPECT_EQ(second.prices, expectedPrices(reference)) << "the second game takes values 12 to 22";
 
     // Same seed, same market.
     seedRandom(4242);
     GameState again;
-    beginGame(again, host);
+    RecordingHost againHost(again);
+    beginGame(again, againHost);
     EXPECT_EQ(again.prices, first.prices);
 }
 
@@ -84,8 +68,8 @@ TEST(Market, ANewGameShowsItsStartingFiguresAndFiveToSevenGoods)
 {
     seedRandom(7);
     GameState state;
-    RecordingHost host;
-    host.state = &state;
+    state.health = 37;
+    RecordingHost host(state);
     beginGame(state, host);
     EXPECT_EQ(state.cash, 2000);
     EXPECT_EQ(state.debt, 5400);
@@ -94,21 +78,22 @@ TEST(Market, ANewGameShowsItsStartingFiguresAndFiveToSevenGoods)
     EXPECT_TRUE(state.holdings.empty());
     EXPECT_EQ(state.daysLeft, 40);
     // The displays, in the order the window sets them: debt, health, savings; then the interest's three.
-    const std::vector<std::pair<StatusDisplay, std::string>> refreshes{
-        {StatusDisplay::Debt, "5000"}, {StatusDisplay::Health, "100"}, {StatusDisplay::Savings, "0"},
-        {StatusDisplay::Debt, "5400"}, {StatusDisplay::Cash, "2000"}, {StatusDisplay::Savings, "0"}};
-    EXPECT_EQ(host.refreshes, refreshes);
-    ASSERT_EQ(host.rebuilds.size(), 1u);
-    EXPECT_EQ(host.rebuilds[0].size(), state.offers.size());
+    const std::vector<std::string> expected{"debt=5000", "health=100", "savings=0", "debt=5400",
+                                            "cash=2000", "savings=0",  "market"};
+    EXPECT_EQ(host.log, expected);
+    ASSERT_EQ(host.marketsShown.size(), 1u);
+    EXPECT_EQ(host.marketsShown[0].size(), state.offers.size());
+    EXPECT_GE(state.offers.size(), 5u);
+    EXPECT_LE(state.offers.size(), 7u);
 }
 
 TEST(Market, EveryRollOffersFiveToSevenGoodsInCatalogueOrderWithinTheirBands)
 {
     seedRandom(99);
-    RecordingHost host;
     std::map<size_t, int> offerCounts;
     for (int day = 0; day < 5000; ++day) {
         GameState state;
+        RecordingHost host(state);
         rollPrices(state, 3);
         rebuildMarketList(state, host);
         ASSERT_GE(state.offers.size(), 5u);
@@ -133,13 +118,14 @@ TEST(Market, EveryRollOffersFiveToSevenGoodsInCatalogueOrderWithinTheirBands)
 
 TEST(Market, InterestRoundsTowardZeroAndNeverWraps)
 {
-    RecordingHost host;
     GameState state;
+    RecordingHost host(state);
     state.debt = 0;
     state.savings = 0;
     applyInterest(state, host);
     EXPECT_EQ(state.debt, 0);
-    EXPECT_EQ(host.refreshes.size(), 3u) << "nothing changes but all three displays are refreshed";
+    EXPECT_EQ(host.log, (std::vector<std::string>{"debt=0", "cash=2000", "savings=0"}))
+        << "nothing changes but all three displays are refreshed";
 
     state.savings = 99;
     state.debt = 12;
@@ -169,6 +155,21 @@ TEST(GoodsCatalogue, NamesSortByTheirGbkBytes)
     EXPECT_EQ(std::string(GoodsCatalogue[0].name), "\xBD\xF8\xBF\xDA\xCF\xE3\xD1\xCC") << "names are GBK bytes";
 }
 
+TEST(Market, ARebuildLeavesOutGoodsWithoutAPriceAndKeepsCatalogueOrder)
+{
+    GameState state;
+    RecordingHost host(state);
+    state.prices = {0, 20000, 0, 1500, 0, 300, 900, 0};
+    state.offers = {{"stale", 1}};
+    rebuildMarketList(state, host);
+    const std::vector<std::string> names{"走私汽车", "假白酒（剧毒！）", "进口玩具", "水货手机"};
+    ASSERT_EQ(state.offers.size(), names.size());
+    for (size_t i = 0; i < names.size(); ++i)
+        EXPECT_EQ(state.offers[i].name, names[i]);
+    EXPECT_EQ(state.offers[1].price, 1500);
+    EXPECT_EQ(host.log, std::vector<std::string>{"market"});
+}
+
 TEST(GameState, FindsOffersAndHoldingsByExactName)
 {
     GameState state;
@@ -179,4 +180,6 @@ TEST(GameState, FindsOffersAndHoldingsByExactName)
     EXPECT_EQ(findOffer(state, "水货"), nullptr);
     EXPECT_EQ(findHolding(state, "进口香烟"), nullptr);
     EXPECT_EQ(findHolding(state, "水货手机")->quantity, 3);
+    state.offers.push_back({"水货手机", 1});
+    EXPECT_EQ(findOffer(state, "水货手机")->price, 900) << "the first match from the front";
 }
