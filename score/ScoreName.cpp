@@ -1,6 +1,5 @@
 #include "score/ScoreName.h"
 
-#include "score/ScoreEntry.h"
 
 namespace score {
 

@@ -1,6 +1,8 @@
 #pragma once
 // How a player's name is made fit for a record and for one line of the score file.
 
+#include "score/ScoreEntry.h"
+
 #include <string>
 #include <string_view>
 

@@ -1,0 +1,166 @@
+#include "ScoreTestFolder.h"
+
+#include "score/ScoreFile.h"
+#include "score/ScoreName.h"
+
+#include <gtest/gtest.h>
+
+using namespace score;
+
+namespace {
+
+ScoreTable parsed(const std::string& bytes)
+{
+    ScoreTable table{};
+    parseScores(bytes, table);
+    return table;
+}
+
+// A table full of data that must not survive a load.
+ScoreTable stale()
+{
+    ScoreTable table{};
+    for (auto& entry : table)
+        entry = ScoreEntry{"stale", 777, 777};
+    return table;
+}
+
+std::string thirtyLines(const std::string& ending)
+{
+    std::string bytes;
+    for (int i = 0; i < 10; ++i)
+        bytes += "name" + std::to_string(i) + ending + std::to_string(1000 - i) + ending + std::to_string(i - 5) + ending;
+    return bytes;
+}
+
+} // namespace
+
+TEST(ScoreLoad, NoFileGivesTheDefaultList)
+{
+    ScoreTestFolder folder;
+    ScoreTable table = stale();
+    loadScores(folder.path("score.txt"), table);
+    EXPECT_EQ(table, defaultScoreTable());
+    EXPECT_EQ(folder.listing(), ""); // reading creates nothing
+}
+
+TEST(ScoreLoad, AFileThatIsAFolderOrEmptyGivesTheDefaultList)
+{
+    ScoreTestFolder folder;
+    std::filesystem::create_directory(folder.path("score.txt"));
+    ScoreTable table = stale();
+    loadScores(folder.path("score.txt"), table);
+    EXPECT_EQ(table, defaultScoreTable());
+
+    writeWholeFile(folder.path("empty.txt"), "");
+    table = stale();
+    loadScores(folder.path("empty.txt"), table);
+    EXPECT_EQ(table, defaultScoreTable());
+}
+
+TEST(ScoreLoad, TakesTheFilesOrderUnchangedAndKeepsBlanksInNames)
+{
+    const ScoreTable table = parsed(
+        "tao \r\n3\r\n100\r\n"
+        "\r\n12500720\r\n98\r\n"
+        "小vu\r\n-15\r\n-3\r\n"
+        "a\r\n12abc\r\nabc\r\n"
+        "b\r\nletters\r\n  +7\r\n"
+        "c\r\n1\r\n1\r\nd\r\n1\r\n1\r\ne\r\n1\r\n1\r\nf\r\n1\r\n1\r\ng\r\n1\r\n1\r\n");
+    EXPECT_EQ(table[0], (ScoreEntry{"tao ", 3, 100}));
+    EXPECT_EQ(table[1], (ScoreEntry{"", 12500720, 98}));
+    EXPECT_EQ(table[2], (ScoreEntry{"\xD0\xA1vu", -15, -3}));
+    EXPECT_EQ(table[3], (ScoreEntry{"a", 12, 0}));
+    EXPECT_EQ(table[4], (ScoreEntry{"b", 0, 7}));
+    EXPECT_EQ(table[9], (ScoreEntry{"g", 1, 1}));
+}
+
+TEST(ScoreLoad, BareLineFeedsReadAsCarriageReturnLineFeeds)
+{
+    const ScoreTable withLf = parsed(thirtyLines("\n"));
+    EXPECT_EQ(withLf, parsed(thirtyLines("\r\n")));
+    EXPECT_EQ(withLf[3], (ScoreEntry{"name3", 997, -2}));
+    // Mixed endings line by line.
+    EXPECT_EQ(parsed("tao\n5\r\n-6\n")[0], (ScoreEntry{"tao", 5, -6}));
+}
+
+TEST(ScoreLoad, RecordsMissingFromAShortFileAreBlank)
+{
+    ScoreTable table = stale();
+    parseScores("a\r\n5\r\n6\r\nb\r\n", table);
+    EXPECT_EQ(table[0], (ScoreEntry{"a", 5, 6}));
+    EXPECT_EQ(table[1], (ScoreEntry{"b", 0, 0}));
+    for (int i = 2; i < 10; ++i)
+        EXPECT_EQ(table[i], ScoreEntry{}) << i;
+
+    // The last line may lack its ending.
+    table = stale();
+    parseScores("a\r\n5\r\n-6", table);
+    EXPECT_EQ(table[0], (ScoreEntry{"a", 5, -6}));
+    EXPECT_EQ(table[1], ScoreEntry{});
+
+    // A lone line break is a file with one empty name line, not an empty file.
+    EXPECT_EQ(parsed("\n"), ScoreTable{});
+}
+
+TEST(ScoreLoad, BytesAfterTheThirtiethLineAreIgnored)
+{
+    const ScoreTable table = parsed(thirtyLines("\r\n") + "extra\r\n999999\r\n1\r\n");
+    EXPECT_EQ(table, parsed(thirtyLines("\r\n")));
+    EXPECT_EQ(table[9], (ScoreEntry{"name9", 991, 4}));
+}
+
+TEST(ScoreLoad, AnOverlongLineStaysOneLine)
+{
+    std::string bytes = std::string(40, 'x') + "\r\n" + std::string(3000, ' ') + "1234\r\n" + "-" + std::string(100, '9') + "\r\n";
+    bytes += "一二三四五六七八九十\r\n8\r\n9\r\n";
+    const ScoreTable table = parsed(bytes);
+    EXPECT_EQ(table[0], (ScoreEntry{std::string(19, 'x'), 1234, std::numeric_limits<std::int32_t>::min()}));
+    EXPECT_EQ(table[1], (ScoreEntry{"一二三四五六七八九", 8, 9}));
+}
+
+TEST(ScoreLoad, NulBytesEndANameOrANumberButNotTheLine)
+{
+    static const char raw[] = "ab\0cd\r\n12\0" "34\r\n\0" "5\r\nnext\r\n6\r\n7\r\n";
+    const std::string bytes(raw, sizeof raw - 1);
+    const ScoreTable table = parsed(bytes);
+    EXPECT_EQ(table[0], (ScoreEntry{"ab", 12, 0}));
+    EXPECT_EQ(table[1], (ScoreEntry{"next", 6, 7}));
+}
+
+TEST(ScoreLoad, GarbageNeverGivesANameThatCannotBeStored)
+{
+    // A fixed generator, so a failure can be replayed.
+    std::uint32_t state = 12345;
+    auto next = [&state] {
+        state = state * 1103515245u + 12345u;
+        return std::uint8_t(state >> 16);
+    };
+    for (int round = 0; round < 500; ++round) {
+        std::string bytes(std::size_t(next()) * 4, '\0');
+        for (char& byte : bytes) {
+            const std::uint8_t value = next();
+            byte = char(value % 7 == 0 ? '\n' : value);
+        }
+        ScoreTable table = stale();
+        parseScores(bytes, table);
+        for (const ScoreEntry& entry : table) {
+            EXPECT_EQ(entry.name, storableName(entry.name));
+            EXPECT_NE(entry.name, "stale");
+        }
+    }
+}
+
+TEST(ScoreLoad, AFileAndTheSameBytesInMemoryReadAlike)
+{
+    // Long enough that the file is read in several pieces, with a line across each seam.
+    std::string bytes;
+    for (int i = 0; i < 10; ++i)
+        bytes += std::string(900, char('a' + i)) + "\r\n" + std::string(700, ' ') + std::to_string(i * 111) + "\r\n" + std::to_string(-i) + "\n";
+    ScoreTestFolder folder;
+    writeWholeFile(folder.path("score.txt"), bytes);
+    ScoreTable fromFile = stale();
+    loadScores(folder.path("score.txt"), fromFile);
+    EXPECT_EQ(fromFile, parsed(bytes));
+    EXPECT_EQ(fromFile[7], (ScoreEntry{std::string(19, 'h'), 777, -7}));
+}
