@@ -1,0 +1,207 @@
+#include "widgets/GlyphTables.h"
+
+#include <cstddef>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+namespace widgets::glyph_tables {
+
+namespace {
+
+struct Vertex {
+    std::int32_t x;
+    std::int32_t y;
+    PointKind kind;
+};
+
+constexpr PointKind M = PointKind::Move;
+constexpr PointKind L = PointKind::Line;
+constexpr PointKind T = PointKind::Curve;
+
+SegmentOutline outline(std::initializer_list<Vertex> vertices)
+{
+    std::vector<CellPoint> points;
+    std::vector<PointKind> kinds;
+    for (const Vertex& v : vertices) {
+        points.push_back({v.x, v.y});
+        kinds.push_back(v.kind);
+    }
+    return SegmentOutline(std::move(points), std::move(kinds));
+}
+
+// The base outlines. Mirrored copies make the other segments.
+struct BaseOutlines {
+    SegmentOutline sevenStraightTop = outline({{5, 4, M}, {12, 11, L}, {36, 11, L}, {43, 4, L}});
+    SegmentOutline sevenStraightSide = outline({{4, 6, M}, {4, 40, L}, {11, 36, L}, {11, 13, L}});
+    SegmentOutline sevenStraightMiddle = outline({{6, 41, M}, {14, 45, L}, {34, 45, L}, {42, 41, L}, {34, 37, L}, {14, 37, L}});
+    SegmentOutline sevenCurvedTop = outline({{6, 4, M}, {5, 5, T}, {5, 6, T}, {8, 9, T}, {12, 11, L}, {36, 11, L}, {39, 4, L}});
+    SegmentOutline sevenCurvedLeft = outline({{4, 9, M}, {4, 39, L}, {6, 40, T}, {7, 40, T}, {9, 38, T}, {11, 36, L}, {11, 12, L}});
+    SegmentOutline sevenCurvedRight = outline({{37, 36, M}, {39, 38, T}, {41, 40, T}, {42, 40, L}, {44, 39, L}, {44, 6, L}, {42, 4, T}, {41, 4, T}, {39, 8, T}, {37, 12, L}});
+    SegmentOutline sevenCurvedMiddle = outline({{8, 41, M}, {12, 45, L}, {36, 45, L}, {40, 41, L}, {36, 37, L}, {12, 37, L}});
+    SegmentOutline fourteenStraightCentre = outline({{20, 13, M}, {20, 36, L}, {24, 40, L}, {28, 36, L}, {28, 13, L}});
+    SegmentOutline fourteenStraightDiagonal = outline({{5, 5, M}, {15, 35, L}, {20, 37, L}, {18, 25, L}});
+    SegmentOutline fourteenStraightHalfBar = outline({{6, 41, M}, {14, 45, L}, {18, 45, L}, {22, 41, L}, {18, 37, L}, {14, 37, L}});
+    SegmentOutline fourteenStraightSide = outline({{4, 7, M}, {4, 40, L}, {11, 36, L}, {11, 26, L}});
+    SegmentOutline fourteenStraightBar = outline({{6, 4, M}, {11, 11, L}, {37, 11, L}, {42, 4, L}});
+    SegmentOutline fourteenCurvedCentre = outline({{20, 12, M}, {20, 25, L}, {22, 36, T}, {23, 39, T}, {24, 40, T}, {25, 39, T}, {26, 36, T}, {28, 25, L}, {28, 12, L}, {26, 10, T}, {24, 9, T}, {22, 10, T}, {20, 12, L}});
+    SegmentOutline fourteenCurvedDiagonal = outline({{10, 10, M}, {10, 13, T}, {11, 20, T}, {13, 28, T}, {21, 38, L}, {21, 37, L}, {19, 26, T}, {15, 16, T}, {11, 10, T}, {10, 10, L}});
+    SegmentOutline fourteenCurvedHalfBar = outline({{8, 41, M}, {12, 45, L}, {16, 45, L}, {23, 41, L}, {16, 37, L}, {12, 37, L}});
+    SegmentOutline fourteenCurvedSide = outline({{4, 7, M}, {4, 39, L}, {5, 40, T}, {6, 40, T}, {9, 37, T}, {11, 33, T}, {11, 25, L}, {9, 14, T}, {5, 6, T}, {4, 7, L}});
+    SegmentOutline fourteenCurvedBar = outline({{8, 4, M}, {7, 5, T}, {7, 6, T}, {9, 8, T}, {12, 9, T}, {14, 11, L}, {19, 11, L}, {21, 9, T}, {24, 7, T}, {27, 9, T}, {29, 11, L}, {34, 11, L}, {36, 9, T}, {39, 8, T}, {41, 6, T}, {41, 5, T}, {40, 4, L}});
+    SegmentOutline dot0 = outline({{4, 23, M}, {4, 32, L}, {13, 32, L}, {13, 23, L}});
+    SegmentOutline dot1 = outline({{4, 50, M}, {4, 59, L}, {13, 59, L}, {13, 50, L}});
+    SegmentOutline dot2 = outline({{4, 68, M}, {4, 77, L}, {13, 77, L}, {13, 68, L}});
+};
+
+const BaseOutlines& base()
+{
+    static const BaseOutlines outlines;
+    return outlines;
+}
+
+std::array<SegmentRecipe, 14> fourteenSegments(const SegmentOutline& centre,
+                                               const SegmentOutline& diagonal,
+                                               const SegmentOutline& halfBar,
+                                               const SegmentOutline& side,
+                                               const SegmentOutline& bar)
+{
+    return {{
+        {&centre, Mirror::None},   // 0 upper centre
+        {&diagonal, Mirror::None}, // 1 upper-left diagonal
+        {&diagonal, Mirror::X},    // 2 upper-right diagonal
+        {&diagonal, Mirror::Y},    // 3 lower-left diagonal
+        {&diagonal, Mirror::XY},   // 4 lower-right diagonal
+        {&centre, Mirror::Y},      // 5 lower centre
+        {&halfBar, Mirror::None},  // 6 middle left
+        {&halfBar, Mirror::X},     // 7 middle right
+        {&side, Mirror::None},     // 8 upper left
+        {&side, Mirror::Y},        // 9 lower left
+        {&bar, Mirror::Y},         // 10 bottom
+        {&side, Mirror::XY},       // 11 lower right
+        {&side, Mirror::X},        // 12 upper right
+        {&bar, Mirror::None},      // 13 top
+    }};
+}
+
+} // namespace
+
+const std::array<SegmentRecipe, 7>& sevenSegmentStraight()
+{
+    const BaseOutlines& b = base();
+    static const std::array<SegmentRecipe, 7> recipes{{
+        {&b.sevenStraightTop, Mirror::None},    // 0 top
+        {&b.sevenStraightSide, Mirror::None},   // 1 upper left
+        {&b.sevenStraightSide, Mirror::X},      // 2 upper right
+        {&b.sevenStraightMiddle, Mirror::None}, // 3 middle
+        {&b.sevenStraightSide, Mirror::Y},      // 4 lower left
+        {&b.sevenStraightSide, Mirror::XY},     // 5 lower right
+        {&b.sevenStraightTop, Mirror::Y},       // 6 bottom
+    }};
+    return recipes;
+}
+
+const std::array<SegmentRecipe, 7>& sevenSegmentCurved()
+{
+    // The right-hand segments have outlines of their own: the curved glyph leans.
+    const BaseOutlines& b = base();
+    static const std::array<SegmentRecipe, 7> recipes{{
+        {&b.sevenCurvedTop, Mirror::None},    // 0 top
+        {&b.sevenCurvedLeft, Mirror::None},   // 1 upper left
+        {&b.sevenCurvedRight, Mirror::None},  // 2 upper right
+        {&b.sevenCurvedMiddle, Mirror::None}, // 3 middle
+        {&b.sevenCurvedLeft, Mirror::Y},      // 4 lower left
+        {&b.sevenCurvedRight, Mirror::Y},     // 5 lower right
+        {&b.sevenCurvedTop, Mirror::Y},       // 6 bottom
+    }};
+    return recipes;
+}
+
+const std::array<SegmentRecipe, 14>& fourteenSegmentStraight()
+{
+    const BaseOutlines& b = base();
+    static const std::array<SegmentRecipe, 14> recipes =
+        fourteenSegments(b.fourteenStraightCentre, b.fourteenStraightDiagonal,
+                         b.fourteenStraightHalfBar, b.fourteenStraightSide, b.fourteenStraightBar);
+    return recipes;
+}
+
+const std::array<SegmentRecipe, 14>& fourteenSegmentCurved()
+{
+    const BaseOutlines& b = base();
+    static const std::array<SegmentRecipe, 14> recipes =
+        fourteenSegments(b.fourteenCurvedCentre, b.fourteenCurvedDiagonal,
+                         b.fourteenCurvedHalfBar, b.fourteenCurvedSide, b.fourteenCurvedBar);
+    return recipes;
+}
+
+const std::array<SegmentRecipe, 3>& dots()
+{
+    const BaseOutlines& b = base();
+    static const std::array<SegmentRecipe, 3> recipes{{
+        {&b.dot0, Mirror::None},
+        {&b.dot1, Mirror::None},
+        {&b.dot2, Mirror::None},
+    }};
+    return recipes;
+}
+
+const std::array<std::uint16_t, 12> sevenSegmentMasks{{
+    0,   // space
+    119, // 0
+    36,  // 1
+    93,  // 2
+    109, // 3
+    46,  // 4
+    107, // 5
+    123, // 6
+    37,  // 7
+    127, // 8
+    111, // 9
+    8,   // -
+}};
+
+const std::array<std::uint16_t, 40> fourteenSegmentMasks{{
+    0,     // space
+    16128, // 0
+    6144,  // 1
+    14016, // 2
+    15552, // 3
+    6592,  // 4
+    11712, // 5
+    12224, // 6
+    14336, // 7
+    16320, // 8
+    15808, // 9
+    192,   // -
+    15296, // A
+    15521, // B
+    9984,  // C
+    15393, // D
+    10176, // E
+    9152,  // F
+    12160, // G
+    7104,  // H
+    9249,  // I
+    7680,  // J
+    852,   // K
+    1792,  // L
+    6918,  // M
+    6930,  // N
+    16128, // O
+    13248, // P
+    16144, // Q
+    13264, // R
+    11712, // S
+    8225,  // T
+    7936,  // U
+    780,   // V
+    6936,  // W
+    30,    // X
+    4576,  // Y
+    9228,  // Z
+    255,   // *
+    225,   // +
+}};
+
+} // namespace widgets::glyph_tables

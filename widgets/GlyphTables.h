@@ -1,0 +1,34 @@
+#pragma once
+// The segment outlines and the character masks of the three glyph kinds, in cell units.
+
+#include "widgets/SegmentOutline.h"
+
+#include <array>
+#include <cstdint>
+
+namespace widgets {
+
+// How segment k of a glyph is made: a base outline and its mirror transform.
+struct SegmentRecipe {
+    const SegmentOutline* outline;
+    Mirror mirror;
+};
+
+namespace glyph_tables {
+
+const std::array<SegmentRecipe, 7>& sevenSegmentStraight();
+const std::array<SegmentRecipe, 7>& sevenSegmentCurved();
+const std::array<SegmentRecipe, 14>& fourteenSegmentStraight();
+const std::array<SegmentRecipe, 14>& fourteenSegmentCurved();
+const std::array<SegmentRecipe, 3>& dots();
+
+// Entry 0 space, 1 to 10 the digits, 11 minus.
+extern const std::array<std::uint16_t, 12> sevenSegmentMasks;
+// As above, then 12 to 37 the letters A to Z, 38 "*", 39 "+".
+extern const std::array<std::uint16_t, 40> fourteenSegmentMasks;
+
+constexpr std::uint16_t colonMask = 3;        // the two upper dots
+constexpr std::uint16_t decimalPointMask = 4; // the lowest dot
+
+} // namespace glyph_tables
+} // namespace widgets

@@ -1,0 +1,64 @@
+#include "widgets/OffscreenDC.h"
+
+#include <QPaintDevice>
+#include <QTransform>
+
+namespace widgets {
+
+OffscreenDC::OffscreenDC(QPainter& target, const QRect& rect)
+    : target_(target), rect_(rect.isEmpty() ? defaultRect() : rect)
+{
+    const QColor background = target_.background().color();
+    QPaintDevice* device = target_.device();
+    const bool printing = device && device->devType() == QInternal::Printer;
+
+    if (!printing && !rect_.isEmpty()) {
+        const QTransform toDevice = target_.combinedTransform();
+        deviceRect_ = toDevice.mapRect(rect_);
+        const qreal ratio = device ? device->devicePixelRatioF() : 1.0;
+        image_ = QImage(deviceRect_.size() * ratio, QImage::Format_RGB32);
+        if (!image_.isNull()) {
+            image_.setDevicePixelRatio(ratio);
+            buffered_ = imagePainter_.begin(&image_);
+        }
+        if (buffered_) {
+            // The target's logical coordinates address the image directly.
+            imagePainter_.setWorldTransform(
+                toDevice * QTransform::fromTranslate(-deviceRect_.left(), -deviceRect_.top()));
+            imagePainter_.setFont(target_.font());
+            imagePainter_.setBackground(target_.background());
+        }
+    }
+    if (!buffered_) {
+        // Drawing straight on the target: keep its state and the surface's bounds.
+        target_.save();
+        target_.setClipRect(rect_, Qt::IntersectClip);
+    }
+    painter().fillRect(rect_, background);
+}
+
+OffscreenDC::~OffscreenDC()
+{
+    if (!buffered_) {
+        target_.restore();
+        return;
+    }
+    imagePainter_.end();
+    target_.save();
+    target_.resetTransform();
+    target_.drawImage(deviceRect_.topLeft(), image_);
+    target_.restore();
+}
+
+QRect OffscreenDC::defaultRect() const
+{
+    if (target_.hasClipping())
+        return target_.clipBoundingRect().toAlignedRect();
+    const QPaintDevice* device = target_.device();
+    if (!device)
+        return QRect();
+    const QRect deviceArea(0, 0, device->width(), device->height());
+    return target_.combinedTransform().inverted().mapRect(deviceArea);
+}
+
+} // namespace widgets

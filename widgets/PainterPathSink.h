@@ -1,0 +1,42 @@
+#pragma once
+// Feeds glyph outlines to a QPainter: each outline is filled with the lit or unlit brush
+// and edged with the matching one-pixel pen.
+
+#include "widgets/PathSink.h"
+
+#include <QBrush>
+#include <QPainterPath>
+#include <QPen>
+#include <QPolygon>
+
+class QPainter;
+
+namespace widgets {
+
+struct SegmentPaint {
+    QPen unlitPen;
+    QPen litPen;
+    QBrush unlitBrush;
+    QBrush litBrush;
+};
+
+class PainterPathSink : public PathSink {
+public:
+    PainterPathSink(QPainter& painter, const SegmentPaint& paint);
+
+    void moveTo(DevicePoint point) override;
+    void lineTo(DevicePoint point) override;
+    void cubicTo(DevicePoint c1, DevicePoint c2, DevicePoint end) override;
+    void closeAndFill(bool lit) override;
+
+private:
+    QPainter& painter_;
+    const SegmentPaint& paint_;
+    // Straight outlines stay integer polygons, which the raster engine fills fastest;
+    // the first curve moves the outline into a path.
+    QPolygon polygon_;
+    QPainterPath path_;
+    bool curved_ = false;
+};
+
+} // namespace widgets

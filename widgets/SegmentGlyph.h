@@ -1,0 +1,54 @@
+#pragma once
+// One character cell: its width in cell units, which segments are lit and their outlines.
+// The kinds only build the outlines; the display keeps plain SegmentGlyph values.
+
+#include "widgets/GlyphTables.h"
+#include "widgets/PathSink.h"
+#include "widgets/SegmentOutline.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace widgets {
+
+// The display's style bits that the glyphs read.
+enum SegmentStyle : std::uint32_t {
+    CurvedOutlines = 1,
+    FourteenSegmentDigits = 2,
+    KeepAspect = 4,
+};
+
+class SegmentGlyph {
+public:
+    SegmentGlyph() = default;
+    SegmentGlyph(const SegmentGlyph&) = default;
+    SegmentGlyph& operator=(const SegmentGlyph&) = default;
+    virtual ~SegmentGlyph() = default;
+
+    // The base only stores the mask; each kind builds its outlines first.
+    virtual void SetSegments(std::uint16_t mask, std::uint32_t style);
+
+    int Width() const { return width; }
+    std::uint16_t Mask() const { return mask; }
+    int SegmentCount() const { return segmentCount; }
+    const std::vector<SegmentOutline>& Outlines() const { return outlines; }
+
+    // Every segment, lit or not, in index order, each outline closed and filled.
+    void Draw(PathSink& sink, double left, double top, double right, double bottom) const;
+
+protected:
+    template <std::size_t N>
+    void buildOutlines(const std::array<SegmentRecipe, N>& recipes)
+    {
+        outlines.clear();
+        for (int k = 0; k < segmentCount && std::size_t(k) < N; ++k)
+            outlines.push_back(recipes[k].outline->transformed(recipes[k].mirror, width));
+    }
+
+    std::int32_t width = 49;
+    std::uint16_t mask = 0;
+    std::vector<SegmentOutline> outlines;
+    std::int32_t segmentCount = 0;
+};
+
+} // namespace widgets

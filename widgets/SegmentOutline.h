@@ -1,0 +1,53 @@
+#pragma once
+// The outline of one segment in cell units, and how it is scaled into a device rectangle.
+
+#include "widgets/PathSink.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace widgets {
+
+// The kind codes keep the values of the path point types the outline tables were written with.
+enum class PointKind : std::uint8_t {
+    Line = 2,  // a straight edge ends here
+    Curve = 4, // a point the curve passes through (not a control point)
+    Move = 6,  // the outline starts here
+};
+
+struct CellPoint {
+    std::int32_t x;
+    std::int32_t y;
+};
+
+enum class Mirror { None, X, Y, XY };
+
+class SegmentOutline {
+public:
+    SegmentOutline() = default;
+    SegmentOutline(std::vector<CellPoint> points, std::vector<PointKind> kinds);
+
+    int count() const { return int(points_.size()); }
+    const std::vector<CellPoint>& points() const { return points_; }
+    const std::vector<PointKind>& kinds() const { return kinds_; }
+
+    // The outline reflected about x = (cellWidth - 1) / 2 and/or y = 41; kinds unchanged.
+    SegmentOutline transformed(Mirror mirror, int cellWidth) const;
+
+    // Emits the outline's path scaled into (left, top, right, bottom); the caller ends it.
+    void DrawOutline(PathSink& sink, double left, double top, double right, double bottom,
+                     int cellWidth) const;
+
+private:
+    std::vector<CellPoint> points_;
+    std::vector<PointKind> kinds_;
+};
+
+// Cells are 83 units tall; the scale uses this constant rather than a division.
+constexpr double CellHeightReciprocal = 0.012048192771084338;
+constexpr int CellHeight = 83;
+
+// Rounds to the nearest pixel with halves rounded up, as the outlines have always been placed.
+int roundToPixel(double v);
+
+} // namespace widgets

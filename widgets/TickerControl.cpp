@@ -1,0 +1,222 @@
+#include "widgets/TickerControl.h"
+
+#include "platform/AppFiles.h"
+#include "platform/Gbk.h"
+#include "widgets/Gradient.h"
+#include "widgets/TickerSegments.h"
+#include "widgets/TipsFile.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTimerEvent>
+#include <cmath>
+#include <cstdlib>
+
+namespace widgets {
+
+namespace {
+
+// A font whose character cell (ascent plus descent) is `height` pixels, as a positive
+// height asks for; a negative one gives the em size directly.
+QFont fontWithCellHeight(const QString& face, int height)
+{
+    QFont font(face);
+    font.setStyleHint(QFont::SansSerif);
+    if (height == 0)
+        return font;
+    const int pixels = std::abs(height);
+    font.setPixelSize(pixels);
+    if (height > 0) {
+        const int cell = QFontMetrics(font).height();
+        if (cell > pixels)
+            font.setPixelSize(std::max(1, int(std::lround(double(pixels) * pixels / cell))));
+    }
+    return font;
+}
+
+} // namespace
+
+TickerControl::TickerControl(QWidget* parent)
+    : QWidget(parent), grip_(gripImage()), font_(fontWithCellHeight(fontFace_, fontHeight_))
+{
+    // The frame covers the whole strip: nothing to erase first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QImage TickerControl::gripImage()
+{
+    static const QRgb columns[6] = {qRgb(255, 255, 255), qRgb(192, 192, 192), qRgb(128, 128, 128),
+                                    qRgb(192, 192, 192), qRgb(255, 255, 255), qRgb(192, 192, 192)};
+    QImage grip(6, 15, QImage::Format_RGB32);
+    for (int y = 0; y < grip.height(); ++y)
+        for (int x = 0; x < grip.width(); ++x)
+            grip.setPixel(x, y, columns[x]);
+    return grip;
+}
+
+void TickerControl::setText(const std::string& text)
+{
+    text_ = text;
+    layoutText();
+}
+
+void TickerControl::setColours(ColorRef textColour, ColorRef altTextColour)
+{
+    textColour_ = textColour;
+    altTextColour_ = altTextColour;
+}
+
+void TickerControl::setFontName(const QString& face)
+{
+    fontFace_ = face;
+}
+
+void TickerControl::setFontSize(int height)
+{
+    fontHeight_ = height;
+    font_ = fontWithCellHeight(fontFace_, fontHeight_);
+    layoutText();
+}
+
+void TickerControl::setBorder(std::uint32_t edgeType, std::uint32_t edgeFlags)
+{
+    edgeType_ = edgeType;
+    edgeFlags_ = edgeFlags;
+}
+
+void TickerControl::start()
+{
+    clientRect_ = rect();
+    scrollX_ = clientRect_.width();
+    timer_.stop();
+    running_ = true;
+    timer_.start(ScrollIntervalMs, this);
+}
+
+void TickerControl::pause()
+{
+    running_ = false;
+    timer_.stop();
+}
+
+void TickerControl::resume()
+{
+    if (running_)
+        return;
+    timer_.stop();
+    timer_.start(ScrollIntervalMs, this);
+    running_ = true;
+}
+
+void TickerControl::loadTips(ColorRef textColour, ColorRef altTextColour, const QString& face,
+                             int height, int step)
+{
+    loadTipsFile(platform::fileBesideExecutable(QString::fromLatin1(TipsFileName)), textColour,
+                 altTextColour, face, height, step);
+}
+
+void TickerControl::loadTipsFile(const QString& path, ColorRef textColour, ColorRef altTextColour,
+                                 const QString& face, int height, int step)
+{
+    // A missing file is no error for the game: the message holds no bar, so nothing shows.
+    const std::optional<std::string> tips = readTipsFile(path);
+    setText(tips ? *tips : std::string(MissingTipsText));
+    setColours(textColour, altTextColour);
+    setFontName(face);
+    setFontSize(height);
+    setStep(step);
+    start();
+}
+
+void TickerControl::hoverAt(const QPoint& globalPos)
+{
+    const QRect tickerRect(mapToGlobal(QPoint(0, 0)), size());
+    if (tickerRect.contains(globalPos)) {
+        setBorder(edge::Bump, edge::AllSides);
+        pause();
+        update();
+    } else {
+        setBorder(edge::Sunken, edge::Flat);
+        resume();
+    }
+}
+
+void TickerControl::layoutText()
+{
+    segments_.clear();
+    const QFontMetrics metrics(font_);
+    textWidth_ = text_.empty() ? 0 : metrics.horizontalAdvance(platform::fromGbk(text_));
+    for (std::string_view bytes : tickerSegments(text_)) {
+        const QString segment = platform::fromGbk(bytes);
+        QStaticText staticText(segment);
+        staticText.setTextFormat(Qt::PlainText);
+        staticText.prepare(QTransform(), font_);
+        segments_.push_back({staticText, metrics.horizontalAdvance(segment)});
+    }
+}
+
+const QImage& TickerControl::backgroundFor(const QSize& size)
+{
+    if (background_.size() != size) {
+        background_ = QImage(size, QImage::Format_RGB32);
+        background_.fill(Qt::black);
+        QPainter painter(&background_);
+        fillGradient(painter, QRect(QPoint(0, 0), size), GradientBands, GradientFrom, GradientTo);
+    }
+    return background_;
+}
+
+void TickerControl::timerEvent(QTimerEvent* event)
+{
+    QWidget::timerEvent(event);
+    if (event->timerId() != timer_.timerId())
+        return;
+    scrollX_ -= step_;
+    update();
+}
+
+void TickerControl::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paintStrip(painter);
+}
+
+void TickerControl::paintStrip(QPainter& target)
+{
+    // Before the first start the strip still has an area to show: its present one.
+    const QRect area = clientRect_.isValid() ? clientRect_ : rect();
+    if (area.isEmpty())
+        return;
+
+    if (frame_.size() != area.size())
+        frame_ = QImage(area.size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&frame_);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, backgroundFor(area.size()));
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+
+        if (!text_.empty()) {
+            if (scrollX_ <= -textWidth_)
+                scrollX_ = area.width();
+            painter.setFont(font_);
+            const QColor colours[2] = {toQColor(textColour_), toQColor(altTextColour_)};
+            int x = scrollX_;
+            for (std::size_t i = 0; i < segments_.size() && x < area.width(); ++i) {
+                const Segment& segment = segments_[i];
+                // Segments wholly left of the strip are only counted, not drawn.
+                if (x + segment.width > 0) {
+                    painter.setPen(colours[i % 2]);
+                    painter.drawStaticText(QPointF(x, i % 2 ? AltSegmentDrop : 0), segment.text);
+                }
+                x += segment.width;
+            }
+        }
+    }
+
+    target.drawImage(area.topLeft(), frame_);
+    drawEdge(target, area, edgeType_, edgeFlags_, palette());
+    target.drawImage(area.left() + area.width() - grip_.width(), 0, grip_);
+}
+
+} // namespace widgets
