@@ -169,8 +169,12 @@ const QImage& TickerControl::backgroundFor(const QSize& size)
 void TickerControl::timerEvent(QTimerEvent* event)
 {
     QWidget::timerEvent(event);
-    if (event->timerId() != timer_.timerId())
-        return;
+    if (event->timerId() == timer_.timerId())
+        scrollOneStep();
+}
+
+void TickerControl::scrollOneStep()
+{
     scrollX_ -= step_;
     update();
 }

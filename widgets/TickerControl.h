@@ -49,6 +49,9 @@ public:
     // Restarts the timer only when paused, so a running strip keeps its phase.
     void resume();
 
+    // One timer tick: the text moves `step` pixels to the left and the strip repaints.
+    void scrollOneStep();
+
     // Reads "tips.txt" beside the executable, then sets colours, font and step and starts.
     void loadTips(ColorRef textColour, ColorRef altTextColour, const QString& face, int height,
                   int step);

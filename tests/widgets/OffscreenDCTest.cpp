@@ -1,0 +1,110 @@
+// The off-screen surface: filled first, copied back in place in one go, clipped to its rect.
+
+#include "widgets/OffscreenDC.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+#ifdef WIDGETS_TEST_HAVE_PRINTER
+#include <QPrinter>
+#include <QTemporaryDir>
+#endif
+
+using widgets::OffscreenDC;
+
+namespace {
+
+QImage whiteCanvas()
+{
+    QImage image(100, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+} // namespace
+
+TEST(OffscreenDC, FillsWithTheBackgroundAndCopiesBackOnlyWhenItEnds)
+{
+    QImage canvas = whiteCanvas();
+    QPainter target(&canvas);
+    target.setBackground(QColor(0, 0, 200));
+    {
+        OffscreenDC surface(target, QRect(10, 20, 30, 15));
+        EXPECT_TRUE(surface.isBuffered());
+        surface.painter().fillRect(QRect(12, 22, 5, 5), QColor(255, 0, 0));
+        surface.painter().fillRect(QRect(0, 0, 8, 8), QColor(255, 0, 0)); // outside: lost
+        EXPECT_EQ(QColor(canvas.pixel(13, 23)), QColor(Qt::white));
+    }
+    target.end();
+    EXPECT_EQ(QColor(canvas.pixel(13, 23)), QColor(255, 0, 0));
+    EXPECT_EQ(QColor(canvas.pixel(10, 20)), QColor(0, 0, 200));
+    EXPECT_EQ(QColor(canvas.pixel(39, 34)), QColor(0, 0, 200));
+    EXPECT_EQ(QColor(canvas.pixel(40, 34)), QColor(Qt::white));
+    EXPECT_EQ(QColor(canvas.pixel(39, 35)), QColor(Qt::white));
+    EXPECT_EQ(QColor(canvas.pixel(3, 3)), QColor(Qt::white));
+}
+
+TEST(OffscreenDC, TargetCoordinatesAddressTheImageUnderATranslation)
+{
+    QImage canvas = whiteCanvas();
+    QPainter target(&canvas);
+    target.translate(7, 3);
+    target.setBackground(QColor(0, 100, 0));
+    {
+        OffscreenDC surface(target, QRect(0, 0, 20, 10));
+        surface.painter().fillRect(QRect(1, 1, 1, 1), QColor(255, 0, 0));
+    }
+    // The surface ends with the target's own state untouched.
+    EXPECT_EQ(target.transform(), QTransform::fromTranslate(7, 3));
+    target.end();
+    EXPECT_EQ(QColor(canvas.pixel(8, 4)), QColor(255, 0, 0));
+    EXPECT_EQ(QColor(canvas.pixel(7, 3)), QColor(0, 100, 0));
+    EXPECT_EQ(QColor(canvas.pixel(6, 3)), QColor(Qt::white));
+    EXPECT_EQ(QColor(canvas.pixel(26, 12)), QColor(0, 100, 0));
+    EXPECT_EQ(QColor(canvas.pixel(27, 12)), QColor(Qt::white));
+}
+
+TEST(OffscreenDC, WithoutARectItCoversTheClipOrTheWholeDevice)
+{
+    QImage canvas = whiteCanvas();
+    QPainter target(&canvas);
+    target.setBackground(QColor(9, 9, 9));
+    {
+        OffscreenDC surface(target);
+        EXPECT_EQ(surface.rect(), QRect(0, 0, 100, 60));
+    }
+    EXPECT_EQ(QColor(canvas.pixel(99, 59)), QColor(9, 9, 9));
+    target.setClipRect(QRect(50, 10, 5, 5));
+    target.setBackground(QColor(1, 2, 3));
+    {
+        OffscreenDC surface(target);
+        EXPECT_EQ(surface.rect(), QRect(50, 10, 5, 5));
+    }
+    target.end();
+    EXPECT_EQ(QColor(canvas.pixel(52, 12)), QColor(1, 2, 3));
+    EXPECT_EQ(QColor(canvas.pixel(49, 12)), QColor(9, 9, 9));
+}
+
+#ifdef WIDGETS_TEST_HAVE_PRINTER
+TEST(OffscreenDC, PrinterIsDrawnOnDirectlyAndStaysOpen)
+{
+    QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("page.pdf"));
+    QPainter target(&printer);
+    ASSERT_TRUE(target.isActive());
+    target.setBackground(QColor(0, 0, 0));
+    {
+        OffscreenDC surface(target, QRect(0, 0, 100, 100));
+        EXPECT_FALSE(surface.isBuffered());
+        EXPECT_EQ(&surface.painter(), &target);
+        target.setPen(Qt::red);
+    }
+    EXPECT_TRUE(target.isActive());
+    // The surface's own settings do not outlive it.
+    EXPECT_NE(target.pen().color(), QColor(Qt::red));
+    EXPECT_FALSE(target.hasClipping());
+}
+#endif

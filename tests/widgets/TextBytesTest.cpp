@@ -1,0 +1,128 @@
+// Characters to glyphs, GBK-aware byte walks, ticker segments and the tips file.
+
+#include "widgets/CharacterGlyph.h"
+#include "widgets/GbkBytes.h"
+#include "widgets/TickerSegments.h"
+#include "widgets/TipsFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace widgets;
+
+namespace {
+
+std::string scrambled(std::string_view text)
+{
+    std::string out;
+    for (char c : text)
+        out.push_back(char(static_cast<unsigned char>(c) ^ TipsKey));
+    return out;
+}
+
+void writeFile(const QString& path, const std::string& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes.data(), qint64(bytes.size()));
+}
+
+} // namespace
+
+TEST(CharacterGlyph, DigitsSpaceAndMinusFollowTheStyle)
+{
+    const auto five = glyphForCharacter('5', KeepAspect);
+    ASSERT_TRUE(five);
+    EXPECT_EQ(five->SegmentCount(), 7);
+    EXPECT_EQ(five->Mask(), 107);
+    EXPECT_EQ(glyphForCharacter('-', 0)->Mask(), 8);
+    EXPECT_EQ(glyphForCharacter(' ', 0)->Mask(), 0);
+    EXPECT_EQ(glyphForCharacter(' ', 0)->Width(), 49);
+
+    const auto wideFive = glyphForCharacter('5', FourteenSegmentDigits);
+    EXPECT_EQ(wideFive->SegmentCount(), 14);
+    EXPECT_EQ(wideFive->Mask(), 11712);
+    EXPECT_EQ(glyphForCharacter('-', FourteenSegmentDigits)->Mask(), 192);
+}
+
+TEST(CharacterGlyph, LettersAndSignsAreFourteenSegmentDotsAreNarrow)
+{
+    EXPECT_EQ(glyphForCharacter('A', 0)->Mask(), 15296);
+    EXPECT_EQ(glyphForCharacter('Z', 0)->Mask(), 9228);
+    EXPECT_EQ(glyphForCharacter('O', 0)->Mask(), glyphForCharacter('0', FourteenSegmentDigits)->Mask());
+    EXPECT_EQ(glyphForCharacter('*', 0)->Mask(), 255);
+    EXPECT_EQ(glyphForCharacter('+', 0)->Mask(), 225);
+    EXPECT_EQ(glyphForCharacter('M', 0)->SegmentCount(), 14);
+    const auto colon = glyphForCharacter(':', 0);
+    EXPECT_EQ(colon->Width(), 18);
+    EXPECT_EQ(colon->Mask(), 3);
+    EXPECT_EQ(glyphForCharacter('.', CurvedOutlines)->Mask(), 4);
+}
+
+TEST(CharacterGlyph, EverythingElseIsSkipped)
+{
+    for (char c : std::string(",/#a_!@\x7F"))
+        EXPECT_FALSE(glyphForCharacter(c, 0)) << int(c);
+    for (int byte = 0x80; byte <= 0xFF; ++byte)
+        EXPECT_FALSE(glyphForCharacter(char(byte), 0)) << byte;
+}
+
+TEST(GbkBytes, UpperCasingTouchesOnlyAsciiLetters)
+{
+    // "现金" in GBK is CF D6 BD F0; 0xCF 0x61 pairs a lead byte with a trail byte of 'a'.
+    std::string text = "abc\xCF\xD6z\xCF" "a" "q";
+    upperCaseGbk(text);
+    EXPECT_EQ(text, "ABC\xCF\xD6Z\xCF" "a" "Q");
+    std::string trailingLead = "x\x81";
+    upperCaseGbk(trailingLead);
+    EXPECT_EQ(trailingLead, "X\x81");
+}
+
+TEST(GbkBytes, BarThatTrailsALeadByteIsNotABar)
+{
+    // 0x81 0x7C is one double-byte character.
+    const std::string text = "|\x81|a|";
+    EXPECT_EQ(findGbkByte(text, '|', 1), 4u);
+    EXPECT_EQ(findGbkByte(text, '|', 0), 0u);
+    EXPECT_EQ(findGbkByte("abc", '|', 0), std::string::npos);
+}
+
+TEST(TickerSegments, SegmentsAreClosedByBarsAfterOneHiddenCharacter)
+{
+    using V = std::vector<std::string_view>;
+    EXPECT_EQ(tickerSegments("|X|Y|Z|"), (V{"X", "Y", "Z"}));
+    EXPECT_EQ(tickerSegments("|X|Y"), (V{"X"}));
+    EXPECT_EQ(tickerSegments("||X|"), V{});
+    EXPECT_EQ(tickerSegments("Error : Couldnt load File..."), V{});
+    EXPECT_EQ(tickerSegments(""), V{});
+    EXPECT_EQ(tickerSegments("|"), V{});
+    EXPECT_EQ(tickerSegments("*one|two|"), (V{"one", "two"}));
+    EXPECT_EQ(tickerSegments("|\x81|a|b|"), (V{"\x81|a", "b"}));
+}
+
+TEST(TipsFile, UnscramblesUpToTheFirstZeroByte)
+{
+    EXPECT_EQ(unscrambleTips(scrambled("|tip one|tip two|")), "|tip one|tip two|");
+    EXPECT_EQ(unscrambleTips(scrambled(std::string("|a|\0|b|", 7))), "|a|");
+    EXPECT_EQ(unscrambleTips(""), "");
+}
+
+TEST(TipsFile, ReadsTheFileMissingGivesNothingHugeIsCapped)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("tips.txt");
+    EXPECT_FALSE(readTipsFile(path));
+
+    writeFile(path, "");
+    ASSERT_TRUE(readTipsFile(path));
+    EXPECT_EQ(*readTipsFile(path), "");
+
+    const std::string gbk = "|\xBB\xB6\xD3\xAD|"; // |欢迎|
+    writeFile(path, scrambled(gbk));
+    EXPECT_EQ(readTipsFile(path), gbk);
+
+    writeFile(path, scrambled(std::string(MaxTipsFileBytes + 1000, 'x')));
+    EXPECT_EQ(readTipsFile(path)->size(), MaxTipsFileBytes);
+}
