@@ -89,8 +89,12 @@ void BM_TickerBareFill(benchmark::State& state)
 }
 BENCHMARK(BM_TickerBareFill)->Unit(benchmark::kMicrosecond);
 
-void paintDisplays(benchmark::State& state, std::uint32_t style)
+// `changing`: every paint follows a change of all four figures, so the glyphs are rebuilt
+// and, in the curved style, every curve is fitted again; otherwise it is a plain repaint.
+void paintDisplays(benchmark::State& state, std::uint32_t style, bool changing = false)
 {
+    const char* const laterFigures[4] = {"1999", "10", "5832", "99"};
+    bool flip = false;
     const auto sizes = displaySizes();
     std::array<std::unique_ptr<SegmentDisplay>, 4> displays;
     std::array<QImage, 4> targets;
@@ -103,6 +107,11 @@ void paintDisplays(benchmark::State& state, std::uint32_t style)
     displays[2]->SetBackgroundColor(0);
     displays[2]->SetSegmentColors(0, 0xF0);
     for (auto _ : state) {
+        if (changing) {
+            flip = !flip;
+            for (int i = 0; i < 4; ++i)
+                displays[i]->SetText(flip ? laterFigures[i] : openingFigures[i]);
+        }
         for (int i = 0; i < 4; ++i) {
             QPainter painter(&targets[i]);
             displays[i]->paintContents(painter, QRect(QPoint(0, 0), sizes[i]));
@@ -121,6 +130,18 @@ void BM_DisplaysPaintCurved(benchmark::State& state)
     paintDisplays(state, KeepAspect | CurvedOutlines);
 }
 BENCHMARK(BM_DisplaysPaintCurved)->Unit(benchmark::kMicrosecond);
+
+void BM_DisplaysPaintStraightAfterChange(benchmark::State& state)
+{
+    paintDisplays(state, KeepAspect, true);
+}
+BENCHMARK(BM_DisplaysPaintStraightAfterChange)->Unit(benchmark::kMicrosecond);
+
+void BM_DisplaysPaintCurvedAfterChange(benchmark::State& state)
+{
+    paintDisplays(state, KeepAspect | CurvedOutlines, true);
+}
+BENCHMARK(BM_DisplaysPaintCurvedAfterChange)->Unit(benchmark::kMicrosecond);
 
 void BM_DisplaysBareFill(benchmark::State& state)
 {

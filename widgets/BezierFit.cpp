@@ -22,6 +22,8 @@ struct AxisCubic {
     double slope(double u) const { return a1 + 2.0 * a2 * u + 3.0 * a3 * u * u; }
 };
 
+constexpr int MaxSecantSteps = 1000;
+
 struct Sample {
     double squaredDistance; // E(u)
     double halfDerivative;  // D(u), half of dE/du
@@ -34,19 +36,62 @@ Sample sampleAt(const AxisCubic& bx, const AxisCubic& by, PointF target, double 
     return {h * h + r * r, h * bx.slope(u) + r * by.slope(u)};
 }
 
-double nearestSquaredDistance(const AxisCubic& bx, const AxisCubic& by, PointF target, double du)
+// The coarse scan's samples of the curve. They are the same for every point of the fit set,
+// so they are evaluated once per curve rather than once per point. Short fit sets, which
+// are all the glyph tables have, keep them on the stack.
+class CoarseScan {
+public:
+    CoarseScan(const AxisCubic& bx, const AxisCubic& by, double du)
+    {
+        // 2 / du + 2 samples at most, with room for the 1.01 end and rounding.
+        const std::size_t capacity = std::size_t(2.02 / du) + 3;
+        if (capacity > InlineSamples) {
+            heap_.resize(3 * capacity);
+            u_ = heap_.data();
+        } else {
+            u_ = inline_;
+        }
+        x_ = u_ + capacity;
+        y_ = x_ + capacity;
+        for (double t = -1.0; t <= 1.01 && count_ < capacity; t += du) {
+            u_[count_] = t;
+            x_[count_] = bx.value(t);
+            y_[count_] = by.value(t);
+            ++count_;
+        }
+    }
+    CoarseScan(const CoarseScan&) = delete;
+    CoarseScan& operator=(const CoarseScan&) = delete;
+
+    std::size_t size() const { return count_; }
+    double u(std::size_t k) const { return u_[k]; }
+    double x(std::size_t k) const { return x_[k]; }
+    double y(std::size_t k) const { return y_[k]; }
+
+private:
+    static constexpr std::size_t InlineSamples = 40;
+    double inline_[3 * InlineSamples];
+    std::vector<double> heap_;
+    double* u_;
+    double* x_;
+    double* y_;
+    std::size_t count_ = 0;
+};
+
+double nearestSquaredDistance(const AxisCubic& bx, const AxisCubic& by, const CoarseScan& scan,
+                              PointF target, double du)
 {
     double u0 = -1.0;
     double bestE = 0.0;
-    bool haveBest = false;
-    for (double u = -1.0; u <= 1.01; u += du) {
-        const double e = sampleAt(bx, by, target, u).squaredDistance;
+    for (std::size_t k = 0; k < scan.size(); ++k) {
+        const double h = scan.x(k) - target.x;
+        const double r = scan.y(k) - target.y;
+        const double e = h * h + r * r;
         if (e == 0.0)
             return 0.0;
-        if (!haveBest || e < bestE) {
+        if (k == 0 || e < bestE) {
             bestE = e;
-            u0 = u;
-            haveBest = true;
+            u0 = scan.u(k);
         }
     }
 
@@ -54,9 +99,10 @@ double nearestSquaredDistance(const AxisCubic& bx, const AxisCubic& by, PointF t
     double u1 = u0 + du;
     if (u1 > 1.0)
         u1 = 1.0 - du;
-    for (;;) {
+    // The search converges in a handful of steps; the cap only guards against a cycle.
+    for (int iteration = 0;; ++iteration) {
         const Sample s1 = sampleAt(bx, by, target, u1);
-        if (s1.squaredDistance == 0.0 || s1.halfDerivative == 0.0)
+        if (s1.squaredDistance == 0.0 || s1.halfDerivative == 0.0 || iteration == MaxSecantSteps)
             return s1.squaredDistance;
         double u2 = s1.halfDerivative != d0
             ? (u0 * s1.halfDerivative - d0 * u1) / (s1.halfDerivative - d0)
@@ -105,9 +151,10 @@ double CurveDistanceError(PointF p0, PointF c1, PointF c2, PointF p3,
     const AxisCubic bx(p0.x, c1.x, c2.x, p3.x);
     const AxisCubic by(p0.y, c1.y, c2.y, p3.y);
     const double du = 1.0 / double(fitSet.size());
+    const CoarseScan scan(bx, by, du);
     double sum = 0.0;
     for (std::size_t i = 1; i + 1 < fitSet.size(); ++i)
-        sum += nearestSquaredDistance(bx, by, fitSet[i], du);
+        sum += nearestSquaredDistance(bx, by, scan, fitSet[i], du);
     return sum;
 }
 

@@ -25,6 +25,11 @@ OffscreenDC::OffscreenDC(QPainter& target, const QRect& rect)
             // The target's logical coordinates address the image directly.
             imagePainter_.setWorldTransform(
                 toDevice * QTransform::fromTranslate(-deviceRect_.left(), -deviceRect_.top()));
+            const QTransform toImage = imagePainter_.combinedTransform();
+            const qreal dx = toImage.dx(), dy = toImage.dy();
+            pixelAccess_ = ratio == 1.0 && toImage.type() <= QTransform::TxTranslate &&
+                           dx == qRound(dx) && dy == qRound(dy);
+            pixelOffset_ = QPoint(qRound(dx), qRound(dy));
             imagePainter_.setFont(target_.font());
             imagePainter_.setBackground(target_.background());
         }

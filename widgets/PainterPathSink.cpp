@@ -1,11 +1,13 @@
 #include "widgets/PainterPathSink.h"
 
+#include "widgets/PolygonRaster.h"
+
 #include <QPainter>
 
 namespace widgets {
 
-PainterPathSink::PainterPathSink(QPainter& painter, const SegmentPaint& paint)
-    : painter_(painter), paint_(paint)
+PainterPathSink::PainterPathSink(QPainter& painter, const SegmentPaint& paint, PolygonRaster* raster)
+    : painter_(painter), paint_(paint), raster_(raster)
 {
     polygon_.reserve(8);
 }
@@ -45,6 +47,14 @@ void PainterPathSink::cubicTo(DevicePoint c1, DevicePoint c2, DevicePoint end)
 
 void PainterPathSink::closeAndFill(bool lit)
 {
+    if (!curved_ && raster_) {
+        if (!polygon_.isEmpty()) {
+            raster_->fill(polygon_, (lit ? paint_.litBrush : paint_.unlitBrush).color().rgb());
+            raster_->outline(polygon_, (lit ? paint_.litPen : paint_.unlitPen).color().rgb());
+        }
+        polygon_.clear();
+        return;
+    }
     painter_.setPen(lit ? paint_.litPen : paint_.unlitPen);
     painter_.setBrush(lit ? paint_.litBrush : paint_.unlitBrush);
     if (curved_) {

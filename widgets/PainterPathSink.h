@@ -12,6 +12,10 @@
 class QPainter;
 
 namespace widgets {
+class PolygonRaster;
+}
+
+namespace widgets {
 
 struct SegmentPaint {
     QPen unlitPen;
@@ -22,7 +26,8 @@ struct SegmentPaint {
 
 class PainterPathSink : public PathSink {
 public:
-    PainterPathSink(QPainter& painter, const SegmentPaint& paint);
+    // With a raster, straight outlines are drawn into its image directly.
+    PainterPathSink(QPainter& painter, const SegmentPaint& paint, PolygonRaster* raster = nullptr);
 
     void moveTo(DevicePoint point) override;
     void lineTo(DevicePoint point) override;
@@ -32,6 +37,7 @@ public:
 private:
     QPainter& painter_;
     const SegmentPaint& paint_;
+    PolygonRaster* raster_;
     // Straight outlines stay integer polygons, which the raster engine fills fastest;
     // the first curve moves the outline into a path.
     QPolygon polygon_;

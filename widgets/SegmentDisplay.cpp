@@ -5,9 +5,10 @@
 #include "widgets/GlyphLayout.h"
 #include "widgets/OffscreenDC.h"
 #include "widgets/PainterPathSink.h"
+#include "widgets/PolygonRaster.h"
 
 #include <QPainter>
-#include <cstring>
+#include <optional>
 
 namespace widgets {
 
@@ -87,6 +88,7 @@ void SegmentDisplay::rebuildGlyphs()
             glyphs_.push_back(std::move(*glyph));
     }
     glyphsStale_ = false;
+    pathsValid_ = false;
 }
 
 void SegmentDisplay::paintEvent(QPaintEvent*)
@@ -105,13 +107,22 @@ void SegmentDisplay::paintContents(QPainter& target, const QRect& area)
     const SegmentPaint paint{onePixelPen(mixedPenColour(backgroundColor_, unlitColor_)),
                              onePixelPen(mixedPenColour(backgroundColor_, litColor_)),
                              QBrush(toQColor(unlitColor_)), QBrush(toQColor(litColor_))};
-    PainterPathSink sink(painter, paint);
+    std::optional<PolygonRaster> raster;
+    if (QImage* pixels = surface.pixels())
+        raster.emplace(*pixels, surface.pixelOffset());
+    PainterPathSink sink(painter, paint, raster ? &*raster : nullptr);
 
     rebuildGlyphs();
-    const std::vector<CellRect> cells =
-        layoutGlyphs(glyphs_, area.width(), area.height(), style_, area.left(), area.top());
-    for (std::size_t i = 0; i < cells.size(); ++i)
-        glyphs_[i].Draw(sink, cells[i].left, cells[i].top, cells[i].right, cells[i].bottom);
+    if (!pathsValid_ || pathsArea_ != area) {
+        paths_.clear();
+        const std::vector<CellRect> cells =
+            layoutGlyphs(glyphs_, area.width(), area.height(), style_, area.left(), area.top());
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            glyphs_[i].Draw(paths_, cells[i].left, cells[i].top, cells[i].right, cells[i].bottom);
+        pathsArea_ = area;
+        pathsValid_ = true;
+    }
+    paths_.replay(sink);
 }
 
 } // namespace widgets

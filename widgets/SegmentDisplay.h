@@ -2,6 +2,7 @@
 // A sunken panel that shows a short text as lit and unlit segment digits, like an LED panel.
 
 #include "widgets/ColorRef.h"
+#include "widgets/PathRecording.h"
 #include "widgets/SegmentGlyph.h"
 
 #include <QFrame>
@@ -56,6 +57,11 @@ private:
     ColorRef litColor_ = DefaultLitColor;
     ColorRef backgroundColor_ = 0;
     std::uint32_t style_;
+
+    // The glyph row's paths at `pathsArea_`, valid until the glyphs or the area change.
+    PathRecording paths_;
+    QRect pathsArea_;
+    bool pathsValid_ = false;
 };
 
 } // namespace widgets
