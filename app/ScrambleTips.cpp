@@ -1,0 +1,56 @@
+// Build tool: turns the readable tips source (UTF-8, one "|tip" per line, a last "|") into
+// the game's tips.txt: the tips joined into one line, in GBK, every byte XOR 0x5A.
+//
+// Usage: ScrambleTips <tips-source.txt> <tips.txt>
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QStringEncoder>
+#include <cstdio>
+
+namespace {
+
+constexpr char TipsKey = 0x5A;
+
+int fail(const char* message, const QString& detail)
+{
+    std::fprintf(stderr, "ScrambleTips: %s %s\n", message, detail.toLocal8Bit().constData());
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: ScrambleTips <tips-source.txt> <tips.txt>\n");
+        return 2;
+    }
+    const QString sourcePath = QString::fromLocal8Bit(argv[1]);
+    const QString targetPath = QString::fromLocal8Bit(argv[2]);
+
+    QFile source(sourcePath);
+    if (!source.open(QIODevice::ReadOnly))
+        return fail("cannot read", sourcePath);
+    QString text = QString::fromUtf8(source.readAll());
+    // Lines are only for reading the source: the ticker shows one long line.
+    text.remove(QLatin1Char('\r'));
+    text.remove(QLatin1Char('\n'));
+
+    QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return fail("text has characters GBK cannot hold:", sourcePath);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        // The key byte itself would scramble to zero, where the game stops reading.
+        if (bytes[i] == TipsKey || bytes[i] == '\0')
+            return fail("a byte would end the text early, at offset", QString::number(i));
+        bytes[i] = char(bytes[i] ^ TipsKey);
+    }
+
+    QFile target(targetPath);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate) || target.write(bytes) != bytes.size())
+        return fail("cannot write", targetPath);
+    return 0;
+}
