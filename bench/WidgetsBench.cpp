@@ -89,10 +89,16 @@ void BM_TickerBareFill(benchmark::State& state)
 }
 BENCHMARK(BM_TickerBareFill)->Unit(benchmark::kMicrosecond);
 
-// `changing`: every paint follows a change of all four figures, so the glyphs are rebuilt
-// and, in the curved style, every curve is fitted again; otherwise it is a plain repaint.
-void paintDisplays(benchmark::State& state, std::uint32_t style, bool changing = false)
+enum class Before {
+    Nothing,       // a plain repaint, as after an expose
+    FigureChange,  // all four figures changed: glyphs rebuilt, cells of a known layout reused
+    LayoutChange,  // the area changed by a pixel: every cell is laid out and fitted afresh
+};
+
+void paintDisplays(benchmark::State& state, std::uint32_t style, Before before = Before::Nothing)
 {
+    const bool changing = before == Before::FigureChange;
+    const int shrink[2] = {0, before == Before::LayoutChange ? 1 : 0};
     const char* const laterFigures[4] = {"1999", "10", "5832", "99"};
     bool flip = false;
     const auto sizes = displaySizes();
@@ -114,8 +120,11 @@ void paintDisplays(benchmark::State& state, std::uint32_t style, bool changing =
         }
         for (int i = 0; i < 4; ++i) {
             QPainter painter(&targets[i]);
-            displays[i]->paintContents(painter, QRect(QPoint(0, 0), sizes[i]));
+            displays[i]->paintContents(painter,
+                                       QRect(0, 0, sizes[i].width() - shrink[flip], sizes[i].height()));
         }
+        if (before == Before::LayoutChange)
+            flip = !flip;
     }
 }
 
@@ -133,15 +142,27 @@ BENCHMARK(BM_DisplaysPaintCurved)->Unit(benchmark::kMicrosecond);
 
 void BM_DisplaysPaintStraightAfterChange(benchmark::State& state)
 {
-    paintDisplays(state, KeepAspect, true);
+    paintDisplays(state, KeepAspect, Before::FigureChange);
 }
 BENCHMARK(BM_DisplaysPaintStraightAfterChange)->Unit(benchmark::kMicrosecond);
 
 void BM_DisplaysPaintCurvedAfterChange(benchmark::State& state)
 {
-    paintDisplays(state, KeepAspect | CurvedOutlines, true);
+    paintDisplays(state, KeepAspect | CurvedOutlines, Before::FigureChange);
 }
 BENCHMARK(BM_DisplaysPaintCurvedAfterChange)->Unit(benchmark::kMicrosecond);
+
+void BM_DisplaysPaintStraightNewLayout(benchmark::State& state)
+{
+    paintDisplays(state, KeepAspect, Before::LayoutChange);
+}
+BENCHMARK(BM_DisplaysPaintStraightNewLayout)->Unit(benchmark::kMicrosecond);
+
+void BM_DisplaysPaintCurvedNewLayout(benchmark::State& state)
+{
+    paintDisplays(state, KeepAspect | CurvedOutlines, Before::LayoutChange);
+}
+BENCHMARK(BM_DisplaysPaintCurvedNewLayout)->Unit(benchmark::kMicrosecond);
 
 void BM_DisplaysBareFill(benchmark::State& state)
 {

@@ -4,6 +4,18 @@ namespace widgets {
 
 void PathRecording::replay(PathSink& sink) const
 {
+    replayWith(sink, [](int, bool recordedLit) { return recordedLit; });
+}
+
+void PathRecording::replay(PathSink& sink, std::uint16_t mask) const
+{
+    replayWith(sink, [mask](int k, bool) { return k < 16 && (mask & (1u << k)) != 0; });
+}
+
+template <typename LitOf>
+void PathRecording::replayWith(PathSink& sink, LitOf litOf) const
+{
+    int outline = 0;
     for (const Command& c : commands_) {
         switch (c.kind) {
         case Move:
@@ -17,7 +29,7 @@ void PathRecording::replay(PathSink& sink) const
             break;
         case CloseLit:
         case CloseUnlit:
-            sink.closeAndFill(c.kind == CloseLit);
+            sink.closeAndFill(litOf(outline++, c.kind == CloseLit));
             break;
         }
     }

@@ -4,6 +4,7 @@
 
 #include "widgets/PathSink.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace widgets {
@@ -20,6 +21,8 @@ public:
 
     void clear() { commands_.clear(); }
     void replay(PathSink& sink) const;
+    // Replays with outline k lit when bit k of `mask` is set, whatever was recorded.
+    void replay(PathSink& sink, std::uint16_t mask) const;
 
 private:
     enum Kind { Move, Line, Cubic, CloseLit, CloseUnlit };
@@ -27,6 +30,9 @@ private:
         Kind kind;
         DevicePoint points[3];
     };
+    template <typename LitOf>
+    void replayWith(PathSink& sink, LitOf litOf) const;
+
     std::vector<Command> commands_;
 };
 

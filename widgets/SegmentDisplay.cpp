@@ -88,7 +88,24 @@ void SegmentDisplay::rebuildGlyphs()
             glyphs_.push_back(std::move(*glyph));
     }
     glyphsStale_ = false;
-    pathsValid_ = false;
+}
+
+const PathRecording& SegmentDisplay::pathsFor(const SegmentGlyph& glyph, const CellRect& cell)
+{
+    for (const CellPaths& known : cellPaths_)
+        if (known.segmentCount == glyph.SegmentCount() && known.width == glyph.Width() &&
+            known.left == cell.left && known.top == cell.top && known.right == cell.right &&
+            known.bottom == cell.bottom)
+            return known.paths;
+    // Every layout of up to a dozen characters fits; beyond that start afresh.
+    constexpr std::size_t MaxKeptCells = 128;
+    if (cellPaths_.size() >= MaxKeptCells)
+        cellPaths_.clear();
+    CellPaths fresh{glyph.SegmentCount(), glyph.Width(), cell.left, cell.top, cell.right,
+                    cell.bottom, PathRecording()};
+    glyph.Draw(fresh.paths, cell.left, cell.top, cell.right, cell.bottom);
+    cellPaths_.push_back(std::move(fresh));
+    return cellPaths_.back().paths;
 }
 
 void SegmentDisplay::paintEvent(QPaintEvent*)
@@ -113,16 +130,14 @@ void SegmentDisplay::paintContents(QPainter& target, const QRect& area)
     PainterPathSink sink(painter, paint, raster ? &*raster : nullptr);
 
     rebuildGlyphs();
-    if (!pathsValid_ || pathsArea_ != area) {
-        paths_.clear();
-        const std::vector<CellRect> cells =
-            layoutGlyphs(glyphs_, area.width(), area.height(), style_, area.left(), area.top());
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            glyphs_[i].Draw(paths_, cells[i].left, cells[i].top, cells[i].right, cells[i].bottom);
-        pathsArea_ = area;
-        pathsValid_ = true;
+    if (area != cellPathsArea_) {
+        cellPaths_.clear();
+        cellPathsArea_ = area;
     }
-    paths_.replay(sink);
+    const std::vector<CellRect> cells =
+        layoutGlyphs(glyphs_, area.width(), area.height(), style_, area.left(), area.top());
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        pathsFor(glyphs_[i], cells[i]).replay(sink, glyphs_[i].Mask());
 }
 
 } // namespace widgets

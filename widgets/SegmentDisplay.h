@@ -2,6 +2,7 @@
 // A sunken panel that shows a short text as lit and unlit segment digits, like an LED panel.
 
 #include "widgets/ColorRef.h"
+#include "widgets/GlyphLayout.h"
 #include "widgets/PathRecording.h"
 #include "widgets/SegmentGlyph.h"
 
@@ -58,10 +59,18 @@ private:
     ColorRef backgroundColor_ = 0;
     std::uint32_t style_;
 
-    // The glyph row's paths at `pathsArea_`, valid until the glyphs or the area change.
-    PathRecording paths_;
-    QRect pathsArea_;
-    bool pathsValid_ = false;
+    // Device paths of glyph cells already drawn at this size. A cell's paths depend only on
+    // its kind and rectangle, not on which segments are lit, so a new figure of the same
+    // length is drawn without fitting a curve again.
+    struct CellPaths {
+        int segmentCount;
+        int width;
+        double left, top, right, bottom;
+        PathRecording paths;
+    };
+    const PathRecording& pathsFor(const SegmentGlyph& glyph, const CellRect& cell);
+    std::vector<CellPaths> cellPaths_;
+    QRect cellPathsArea_;
 };
 
 } // namespace widgets
