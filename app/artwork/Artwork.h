@@ -4,11 +4,13 @@
 #include <QIcon>
 #include <QPixmap>
 
-// Bitmaps by resource id: 140 the city news, 141 the diary. A null pixmap for any other id.
+// Bitmaps by resource id: 140 the city news, 141 the diary, 144 the airport banner.
+// A null pixmap for any other id.
 QPixmap gameBitmap(int resourceId);
 
-// Icons by resource id; a null icon for an id without artwork.
+// Icons by resource id: 128 the window icon, 134 the hospital, 146 the list rows.
+// A null icon for any other id.
 QIcon gameIcon(int resourceId);
 
-// Registers the pictures as the source of the dialog templates' pictures.
+// Makes these pictures the source of the dialog templates' pictures.
 void installGameArtwork();
