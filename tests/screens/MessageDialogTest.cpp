@@ -1,12 +1,9 @@
 #include "ModalScript.h"
-#include "app/artwork/Artwork.h"
 #include "platform/Gbk.h"
 #include "screens/DiaryDialog.h"
 #include "screens/NewsDialog.h"
 
 #include <QLabel>
-#include <QSet>
-#include <memory>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -62,39 +59,4 @@ TEST(MessageDialogs, LayOutTheirControlsFromTheirTemplates)
     NewsDialog news(std::string("x"));
     EXPECT_EQ(news.size(), QSize(news.units().toPixelsX(334), news.units().toPixelsY(68)));
     EXPECT_EQ(news.button(IDOK)->text(), QString::fromUtf8("确 定"));
-}
-
-TEST(MessageDialogs, ShowTheirOwnPictureBesideTheMessage)
-{
-    installGameArtwork();
-    for (int kind = 0; kind < 2; ++kind) {
-        std::unique_ptr<MessageDialog> dialog;
-        if (kind == 0)
-            dialog = std::make_unique<NewsDialog>(std::string("x"));
-        else
-            dialog = std::make_unique<DiaryDialog>(std::string("x"));
-        const int resource = kind == 0 ? 140 : 141;
-        QLabel* picture = nullptr;
-        for (QLabel* label : dialog->findChildren<QLabel*>())
-            if (label->property("resourceId").toInt() == resource)
-                picture = label;
-        ASSERT_NE(picture, nullptr);
-        const QImage image = picture->pixmap().toImage();
-        ASSERT_EQ(image.size(), QSize(81, 102));
-        // Not blank: a good share of the picture is painted, in several colours.
-        QSet<QRgb> colours;
-        int painted = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (qAlpha(image.pixel(x, y)) > 0) {
-                    ++painted;
-                    colours.insert(image.pixel(x, y));
-                }
-        EXPECT_GT(painted, 81 * 102 / 2);
-        EXPECT_GT(colours.size(), 8);
-        // The picture lies inside the dialog, beside the message.
-        EXPECT_TRUE(dialog->rect().contains(picture->geometry()));
-        EXPECT_LT(picture->geometry().right(), dialog->label(MessageDialog::kMessageId)->geometry().left() + 1);
-    }
-    EXPECT_TRUE(gameBitmap(4711).isNull());
 }
