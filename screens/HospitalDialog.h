@@ -1,0 +1,22 @@
+#pragma once
+// "在医院里": how many health points to buy from the doctor.
+
+#include "screens/NumberDialog.h"
+
+#include <string>
+
+class HospitalDialog : public NumberDialog {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateId = 135;
+    static constexpr int kDoctorLineId = 1041;
+    static constexpr int kPointsEditId = 1042;
+    static constexpr int kDoctorIcon = 134;
+
+    // The hospital passes 1 and 100 − health as bounds, so health never passes 100.
+    HospitalDialog(std::string gbkDoctorLine, std::int32_t preset, std::int32_t lower, std::int32_t upper,
+                   QWidget* owner = nullptr);
+
+    // After IDOK: the accepted number of points.
+    std::int32_t points() const { return number(); }
+};

@@ -1,0 +1,36 @@
+#include "screens/NumberDialog.h"
+
+#include "platform/IntegerExchange.h"
+#include "platform/UpDownControl.h"
+
+#include <QLineEdit>
+
+using namespace platform;
+
+NumberDialog::NumberDialog(const DialogTemplate& dialogTemplate, Fields fields, QString text, std::int32_t preset,
+                           std::int32_t lower, std::int32_t upper, QWidget* owner)
+    : TemplateDialog(dialogTemplate, owner)
+    , fields_(fields)
+    , text_(std::move(text))
+    , number_(preset)
+    , lower_(lower)
+    , upper_(upper)
+{
+}
+
+bool NumberDialog::initDialog()
+{
+    setEditInteger(edit(fields_.editId), number_);
+    setControlText(fields_.textId, text_);
+    // The arrows stop at 1 although OK takes the lower bound (0 for most); they take the whole
+    // 32-bit bound, so large sums of cash step like small ones.
+    if (UpDownControl* arrows = upDown(kUpDownId))
+        arrows->setRange(1, upper_);
+    // OK is the first tab stop: Enter at once accepts the preset.
+    return true;
+}
+
+bool NumberDialog::exchangeData()
+{
+    return exchangeInteger(edit(fields_.editId), lower_, upper_, number_);
+}
