@@ -1,0 +1,79 @@
+#include "screens/HighScoreDialog.h"
+
+#include "platform/Gbk.h"
+#include "platform/ReportList.h"
+#include "score/ScoreInsertion.h"
+#include "screens/ScoreFile.h"
+
+using namespace platform;
+
+namespace {
+
+const DialogTemplate kHighScoreTemplate{
+    HighScoreDialog::kTemplateId, "高手榜", 214, 176, {"System", 10}, true,
+    {
+        {IDOK, ControlKind::DefaultPushButton, "OK", 85, 155, 50, 14},
+        {HighScoreDialog::kList, ControlKind::ListView, "", 10, 15, 195, 135, Border | TabStop},
+        {IDC_STATIC, ControlKind::Static, "都市货郎高手前10名", 11, 3, 114, 8},
+    }};
+
+struct Column {
+    const char* title;
+    int widthPixels;
+};
+
+const Column kColumns[] = {
+    {"名次", 68},
+    {"姓名", 100},
+    {"金钱", 120},
+    {"健康程度", 80},
+};
+
+// Place labels of record index 0 to 9.
+const char* const kPlaceLabels[score::kScoreRecords] = {
+    "第一名", "第二名", "第三名", "第四名", "第五名",
+    "第六名", "第七名", "第八名", "第九名", "第十名",
+};
+
+} // namespace
+
+HighScoreDialog::HighScoreDialog(QWidget* owner)
+    : TemplateDialog(kHighScoreTemplate, owner)
+{
+}
+
+void HighScoreDialog::addResult(const std::string& gbkName, std::int32_t money, std::int32_t health)
+{
+    highlightRow_ = 0;
+    if (const auto placed = score::insertScore(scorefile::table(), gbkName, money, health))
+        highlightRow_ = *placed;
+}
+
+int HighScoreDialog::runModal()
+{
+    if (!scorefile::saveOrEndProcess())
+        return IDCANCEL;
+    return TemplateDialog::runModal();
+}
+
+bool HighScoreDialog::initDialog()
+{
+    ReportList* rows = list(kList);
+    for (const Column& column : kColumns)
+        rows->addColumn(QString::fromUtf8(column.title), column.widthPixels);
+    fillRows();
+    rows->selectRow(highlightRow_);
+    return true;
+}
+
+// Each record goes in at the top, tenth first, so the rows end in record order, best first.
+void HighScoreDialog::fillRows()
+{
+    ReportList* rows = list(kList);
+    const score::ScoreTable& table = scorefile::table();
+    for (int k = int(score::kScoreRecords) - 1; k >= 0; --k) {
+        const score::ScoreEntry& entry = table[size_t(k)];
+        rows->insertRow(0, {QString::fromUtf8(kPlaceLabels[k]), fromGbk(entry.name),
+                            QString::number(entry.money), QString::number(entry.health)});
+    }
+}

@@ -1,0 +1,202 @@
+#include "ModalScript.h"
+#include "platform/AppFiles.h"
+#include "platform/Gbk.h"
+#include "platform/ReportList.h"
+#include "score/ScoreFile.h"
+#include "screens/HighScoreDialog.h"
+#include "screens/ScoreFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+QString utf8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every test keeps its list in a folder of its own and sees the process end instead of suffering it.
+class HighScoreDialogTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        scorefile::redirect(scoreFile());
+        scorefile::setProcessEnd([this](int code) { exitCodes.push_back(code); });
+    }
+    void TearDown() override
+    {
+        scorefile::redirect(QString());
+        scorefile::setProcessEnd(nullptr);
+    }
+    QString scoreFile() const { return folder.filePath("score.txt"); }
+
+    // Prepares the list as the start screen does and shows it; `look` sees the open dialog.
+    void show(const std::function<void(HighScoreDialog&)>& prepare, const std::function<void(HighScoreDialog&)>& look)
+    {
+        ModalScript script;
+        script.then([&](QWidget* d) {
+            look(*static_cast<HighScoreDialog*>(d));
+            pressKey(d, Qt::Key_Return);
+        });
+        script.run([&] {
+            HighScoreDialog list;
+            scorefile::load();
+            prepare(list);
+            results.push_back(list.runModal());
+        });
+        EXPECT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
+    }
+
+    QTemporaryDir folder;
+    std::vector<int> exitCodes;
+    std::vector<int> results;
+};
+
+QStringList rowTexts(ReportList* rows, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < rows->columnCount(); ++column)
+        texts << rows->cellText(row, column);
+    return texts;
+}
+
+} // namespace
+
+TEST_F(HighScoreDialogTest, WithNoFileShowsTheDefaultListAndCreatesTheFile)
+{
+    ASSERT_FALSE(QFile::exists(scoreFile()));
+    bool fileExistedWhenShown = false;
+    show([](HighScoreDialog&) {},
+         [&](HighScoreDialog& dialog) {
+             fileExistedWhenShown = QFile::exists(scoreFile());
+             const DialogUnits& u = dialog.units();
+             EXPECT_EQ(dialog.windowTitle(), utf8("高手榜"));
+             EXPECT_EQ(dialog.size(), QSize(u.toPixelsX(214), u.toPixelsY(176)));
+             EXPECT_EQ(dialog.button(IDOK)->text(), QString("OK"));
+             EXPECT_EQ(dialog.list(HighScoreDialog::kList)->geometry(), u.toPixels(10, 15, 195, 135));
+             bool heading = false;
+             for (QLabel* label : dialog.findChildren<QLabel*>())
+                 heading |= label->text() == utf8("都市货郎高手前10名");
+             EXPECT_TRUE(heading);
+
+             ReportList* rows = dialog.list(HighScoreDialog::kList);
+             ASSERT_EQ(rows->columnCount(), 4);
+             const QStringList titles{utf8("名次"), utf8("姓名"), utf8("金钱"), utf8("健康程度")};
+             const int widths[] = {68, 100, 120, 80};
+             for (int c = 0; c < 4; ++c) {
+                 EXPECT_EQ(rows->headerItem()->text(c), titles[c]);
+                 EXPECT_EQ(rows->columnWidth(c), widths[c]);
+             }
+             ASSERT_EQ(rows->rowCount(), 10);
+             EXPECT_EQ(rowTexts(rows, 0), (QStringList{utf8("第一名"), "zuv", "12500720", "98"}));
+             EXPECT_EQ(rowTexts(rows, 3), (QStringList{utf8("第四名"), "Kent Mossy", "239403", "97"}));
+             EXPECT_EQ(rowTexts(rows, 6), (QStringList{utf8("第七名"), "tao ", "2300", "77"}));
+             EXPECT_EQ(rowTexts(rows, 9), (QStringList{utf8("第十名"), "tao", "3", "100"}));
+             EXPECT_EQ(rows->selectedRow(), 0);
+             EXPECT_EQ(rows->selectionBehavior(), QAbstractItemView::SelectRows);
+         });
+    EXPECT_TRUE(fileExistedWhenShown) << "the list is saved before it is shown";
+    EXPECT_EQ(fileBytes(scoreFile()).toStdString(), score::formatScores(score::defaultScoreTable()));
+    EXPECT_TRUE(exitCodes.empty());
+    EXPECT_EQ(results, std::vector<int>{IDOK});
+}
+
+TEST_F(HighScoreDialogTest, SelectsTheRowWhereTheResultWasPlaced)
+{
+    const std::string name = utf8ToGbk("小vu");
+    struct Case {
+        std::int32_t money;
+        int expectedRow;
+        const char* why;
+    };
+    const Case cases[] = {
+        {3, 9, "ties the tenth and goes before it"},
+        {2, 0, "reaches no record: not placed, the first row is selected"},
+        {12500720, 0, "ties the best"},
+        {500448, 2, "beats the third"},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(scoreFile());
+        int highlight = -1;
+        show([&](HighScoreDialog& list) {
+                 list.addResult(name, c.money, -7);
+                 highlight = list.highlightRow();
+             },
+             [&](HighScoreDialog& dialog) {
+                 ReportList* rows = dialog.list(HighScoreDialog::kList);
+                 ASSERT_EQ(rows->rowCount(), 10);
+                 EXPECT_EQ(rows->selectedRow(), c.expectedRow) << c.why;
+                 if (c.money != 2)
+                     EXPECT_EQ(rowTexts(rows, c.expectedRow).mid(1),
+                               (QStringList{utf8("小vu"), QString::number(c.money), "-7"}))
+                         << c.why;
+                 else
+                     EXPECT_EQ(rows->cellText(9, 2), QString("3")) << c.why;
+             });
+        EXPECT_EQ(highlight, c.expectedRow) << c.why;
+
+        score::ScoreTable expected = score::defaultScoreTable();
+        if (c.money != 2) {
+            std::move_backward(expected.begin() + c.expectedRow, expected.end() - 1, expected.end());
+            expected[size_t(c.expectedRow)] = {name, c.money, -7};
+        }
+        EXPECT_EQ(fileBytes(scoreFile()).toStdString(), score::formatScores(expected)) << c.why;
+    }
+}
+
+TEST_F(HighScoreDialogTest, ShowsAStoredListInItsOwnOrder)
+{
+    score::ScoreTable stored = score::defaultScoreTable();
+    stored[0] = {utf8ToGbk("王老板"), 5, 100};
+    stored[1] = {"", 999999, 0};
+    ASSERT_TRUE(score::saveScores(QFile::encodeName(scoreFile()).toStdString(), stored));
+    show([](HighScoreDialog& list) { list.addResult("late", 10, 1); },
+         [&](HighScoreDialog& dialog) {
+             ReportList* rows = dialog.list(HighScoreDialog::kList);
+             EXPECT_EQ(rowTexts(rows, 0), (QStringList{utf8("第一名"), "late", "10", "1"}));
+             EXPECT_EQ(rowTexts(rows, 1), (QStringList{utf8("第二名"), utf8("王老板"), "5", "100"}));
+             EXPECT_EQ(rowTexts(rows, 2), (QStringList{utf8("第三名"), "", "999999", "0"}));
+             EXPECT_EQ(rows->selectedRow(), 0);
+         });
+}
+
+TEST_F(HighScoreDialogTest, AFileThatCannotBeWrittenEndsTheProcessBeforeTheListOpens)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir("score.txt"));
+    QStringList seen;
+    ModalScript script;
+    script.then([&](QWidget* d) {
+        auto* box = qobject_cast<QMessageBox*>(d);
+        ASSERT_NE(box, nullptr) << "only the error box may show";
+        seen << box->windowTitle() << box->text();
+        EXPECT_EQ(box->buttons().size(), 1);
+        EXPECT_TRUE(exitCodes.empty()) << "the process ends only once the box is closed";
+        clickButton(d, 0);
+    });
+    script.run([&] {
+        HighScoreDialog list;
+        scorefile::load();
+        list.addResult("x", 100, 100);
+        results.push_back(list.runModal());
+    });
+    EXPECT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
+    EXPECT_EQ(seen, (QStringList{applicationTitle(), "Error: score file can not be opened."}));
+    EXPECT_EQ(exitCodes, std::vector<int>{-1});
+    EXPECT_EQ(results, std::vector<int>{IDCANCEL});
+}
