@@ -59,3 +59,21 @@ inline void expectLayout(const platform::TemplateDialog& dialog, const char* cap
         }
     }
 }
+
+// Every label and button of the dialog shows its whole text within its own rectangle.
+inline void expectTextsFit(const platform::TemplateDialog& dialog)
+{
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
+            continue;
+        const QFontMetrics metrics(label->font());
+        EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width())
+            << dialog.windowTitle().toStdString() << ": " << label->text().toStdString();
+        EXPECT_LE(metrics.height(), label->contentsRect().height() + 2) << label->text().toStdString();
+    }
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        const QFontMetrics metrics(button->font());
+        EXPECT_LE(metrics.horizontalAdvance(button->text()) + 4, button->width())
+            << dialog.windowTitle().toStdString() << ": " << button->text().toStdString();
+    }
+}

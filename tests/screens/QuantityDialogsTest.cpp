@@ -268,3 +268,20 @@ TEST(QuantityDialogs, SellRefusesMoreThanHeldAndCancelsWithGiveUp)
     EXPECT_EQ(refusal, QStringLiteral("Please enter an integer between 0 and 15."));
     EXPECT_EQ(result, IDCANCEL);
 }
+
+TEST(QuantityDialogs, LongestTextsFitTheirPlaces)
+{
+    // The longest goods name with a cash figure of eight digits.
+    BuyQuantityDialog buy(100, 99999999, utf8ToGbk("《上海小宝贝》（禁书）"));
+    SellQuantityDialog sell(100, utf8ToGbk("您有100个《上海小宝贝》（禁书），想卖出多少？"));
+    for (platform::TemplateDialog* dialog : {static_cast<platform::TemplateDialog*>(&buy),
+                                             static_cast<platform::TemplateDialog*>(&sell)}) {
+        ModalScript script;
+        script.then([](QWidget* d) {
+            expectTextsFit(*asTemplate(d));
+            pressKey(d, Qt::Key_Escape);
+        });
+        script.run([&] { dialog->runModal(); });
+        EXPECT_TRUE(script.finished());
+    }
+}

@@ -415,3 +415,20 @@ TEST(ServiceDialogs, AirportShowsItsBannerAndClosesEveryWay)
         EXPECT_FALSE(dialog.isVisible());
     }
 }
+
+TEST(ServiceDialogs, LongestTextsFitTheirPlaces)
+{
+    installGameArtwork();
+    // Health can stand below 0 before the next day's check, so the doctor may name three digits.
+    HospitalDialog hospital(utf8ToGbk("大夫高兴地拍着手：“您的健康点数是-20，需要治疗的点数是120。"), 120, 1, 120);
+    RepayDialog repay(utf8ToGbk("村长在电话中说：\"小子! 你欠俺99999999元，快还!\""), 99999999, 0, 99999999);
+    BankDialog bank(utf8ToGbk("客户您好! 您的现金是99999999, 您的存款是99999999. 请问您要..."), [](bool) {});
+    AmountDialog amount(utf8ToGbk("您提走多少钱?"), 99999999, 0, 99999999);
+    AirportDialog airport;
+    for (platform::TemplateDialog* dialog : std::initializer_list<platform::TemplateDialog*>{
+             &hospital, &repay, &bank, &amount, &airport}) {
+        dialog->show(); // initialisation fills the texts
+        expectTextsFit(*dialog);
+        dialog->hide();
+    }
+}

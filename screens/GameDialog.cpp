@@ -1,0 +1,502 @@
+#include "screens/GameDialog.h"
+
+#include "platform/Gbk.h"
+#include "platform/ReportList.h"
+#include "platform/Resources.h"
+#include "rules/Trading.h"
+#include "rules/Services.h"
+#include "rules/DayAdvance.h"
+#include "screens/AirportDialog.h"
+#include "screens/AmountDialog.h"
+#include "screens/BankDialog.h"
+#include "screens/BuyQuantityDialog.h"
+#include "screens/DiaryDialog.h"
+#include "screens/HospitalDialog.h"
+#include "screens/NewsDialog.h"
+#include "screens/RepayDialog.h"
+#include "screens/SellQuantityDialog.h"
+#include "widgets/SegmentDisplay.h"
+#include "widgets/TickerControl.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+using namespace platform;
+using widgets::SegmentDisplay;
+using widgets::TickerControl;
+
+namespace {
+
+constexpr int kStations[] = {1054, 1055, 1013, 1032, 1009, 1017, 1016, 1008, 1011, 1014};
+constexpr int kRowIcon = 146;
+
+const DialogTemplate kGameTemplate{
+    GameDialog::kTemplateId, "都市货郎记", 412, 383, {"MS Sans Serif", 8}, true,
+    {
+        {IDOK, ControlKind::DefaultPushButton, "离 开", 275, 324, 70, 26},
+        {GameDialog::kDayCaption, ControlKind::Static, "都市货郎记", 7, 7, 346, 15, Centered | Sunken},
+        {GameDialog::kMarketList, ControlKind::ListView, "", 7, 44, 146, 140, TabStop | Border},
+        {GameDialog::kRoomList, ControlKind::ListView, "", 207, 44, 178, 140, TabStop | Border},
+        {GameDialog::kBuy, ControlKind::PushButton, " ==>", 160, 75, 41, 17},
+        {GameDialog::kSell, ControlKind::PushButton, " <== ", 160, 130, 41, 17},
+        {GameDialog::kBuyAll, ControlKind::PushButton, "==>>", 185, 170, 10, 17, Hidden},
+        {GameDialog::kSellAll, ControlKind::PushButton, "<<==", 155, 170, 15, 17, Hidden},
+        {IDC_STATIC, ControlKind::Frame, "", 7, 193, 393, 2},
+        {IDC_STATIC, ControlKind::GroupBox, "北京地铁站", 175, 200, 228, 115},
+        {GameDialog::kBank, ControlKind::PushButton, "银  行", 5, 325, 50, 24},
+        {IDC_STATIC, ControlKind::Static, "现 金", 10, 216, 30, 8},
+        {IDC_STATIC, ControlKind::Static, "欠 债", 10, 275, 20, 8},
+        {GameDialog::kCashDisplay, ControlKind::Custom, "", 40, 209, 120, 20, Sunken},
+        {GameDialog::kPostOffice, ControlKind::PushButton, "邮 局", 140, 325, 49, 25},
+        {GameDialog::kHospital, ControlKind::PushButton, "医  院", 75, 325, 44, 25},
+        {IDC_STATIC, ControlKind::Static, "         地铁门口的黑市", 15, 29, 120, 13},
+        {IDC_STATIC, ControlKind::Static, "        您的出租屋里", 220, 31, 115, 8},
+        {IDC_STATIC, ControlKind::Static, "买进", 165, 61, 30, 8, Centered},
+        {IDC_STATIC, ControlKind::Static, "卖出", 169, 116, 16, 8},
+        {IDC_STATIC, ControlKind::Static, "健康：", 10, 295, 25, 8},
+        {IDC_STATIC, ControlKind::GroupBox, "状 态", 5, 195, 160, 120},
+        {IDC_STATIC, ControlKind::Static, "存款：", 10, 245, 25, 8},
+        {GameDialog::kSavingsDisplay, ControlKind::Custom, "", 40, 239, 120, 20, Sunken},
+        {GameDialog::kAirport, ControlKind::PushButton, "首都国际机场", 210, 325, 50, 25},
+        {GameDialog::kHealthDisplay, ControlKind::Custom, "Static", 39, 290, 45, 21, Sunken},
+        {GameDialog::kDebtDisplay, ControlKind::Custom, "Static", 39, 268, 120, 19, Sunken},
+        {GameDialog::kTicker, ControlKind::Custom, "Static", 10, 355, 390, 20},
+        {1054, ControlKind::RadioPushButton, "苹果园", 179, 250, 35, 20, GroupStart | TabStop},
+        {1055, ControlKind::RadioPushButton, "公主坟", 222, 248, 31, 24},
+        {1013, ControlKind::RadioPushButton, "复兴门", 260, 250, 40, 22},
+        {1032, ControlKind::RadioPushButton, "长椿街", 261, 280, 38, 26},
+        {1009, ControlKind::RadioPushButton, "西直门", 260, 215, 40, 25},
+        {1017, ControlKind::RadioPushButton, "积水潭", 305, 215, 40, 26},
+        {1016, ControlKind::RadioPushButton, "东直门", 352, 215, 40, 25},
+        {1008, ControlKind::RadioPushButton, "建国门", 351, 252, 40, 24},
+        {1011, ControlKind::RadioPushButton, "北京站", 352, 280, 40, 25},
+        {1014, ControlKind::RadioPushButton, "崇文门", 306, 280, 38, 26},
+    }};
+
+QString gbk(const std::string& text)
+{
+    return fromGbk(text);
+}
+
+// Our colour values are laid out as 0x00BBGGRR, as the displays take them.
+constexpr std::uint32_t kBlack = 0x000000;
+constexpr std::uint32_t kDebtRed = 0x0000F0;
+constexpr std::uint32_t kTickerWhite = 0xFFFFFF;
+constexpr std::uint32_t kTickerYellow = 0x2BFFFF;
+
+} // namespace
+
+bool GameDialog::isStation(int id)
+{
+    return std::find(std::begin(kStations), std::end(kStations), id) != std::end(kStations);
+}
+
+GameDialog::GameDialog(QWidget* owner)
+    : TemplateDialog(kGameTemplate, owner)
+{
+    marketList_ = list(kMarketList);
+    roomList_ = list(kRoomList);
+    cashDisplay_ = adopt(kCashDisplay, new widgets::SegmentDisplay(this));
+    savingsDisplay_ = adopt(kSavingsDisplay, new widgets::SegmentDisplay(this));
+    healthDisplay_ = adopt(kHealthDisplay, new widgets::SegmentDisplay(this));
+    debtDisplay_ = adopt(kDebtDisplay, new widgets::SegmentDisplay(this));
+    ticker_ = adopt(kTicker, new widgets::TickerControl(this));
+    // Mouse moves over the ticker and the displays reach the window, which drives the hover.
+    setMouseTracking(true);
+
+    connect(marketList_, &ReportList::doubleClicked, this, &GameDialog::OnBuy);
+    connect(roomList_, &ReportList::doubleClicked, this, &GameDialog::OnSell);
+    connect(marketList_, &ReportList::columnClicked, this, [this](int column) { OnColumnclick(marketList_, column); });
+    connect(roomList_, &ReportList::columnClicked, this, [this](int column) { OnColumnclick(roomList_, column); });
+    connect(marketList_, &ReportList::dragStarted, this, [this](QPoint p) { BeginDrag(marketList_, p); });
+    connect(roomList_, &ReportList::dragStarted, this, [this](QPoint p) { BeginDrag(roomList_, p); });
+}
+
+GameDialog::~GameDialog()
+{
+    if (dragSource_)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+SegmentDisplay* GameDialog::display(int id) const
+{
+    switch (id) {
+    case kCashDisplay: return cashDisplay_;
+    case kSavingsDisplay: return savingsDisplay_;
+    case kHealthDisplay: return healthDisplay_;
+    case kDebtDisplay: return debtDisplay_;
+    default: return nullptr;
+    }
+}
+
+bool GameDialog::initDialog()
+{
+    setUpLists();
+    marketSortColumn_ = -1;
+    roomSortColumn_ = -1;
+    setUpDisplays();
+    setUpTicker();
+    // Health 100, the first displays and the opening market; no events on the first day.
+    rules::beginGame(state_, *this);
+    return true;
+}
+
+void GameDialog::setUpLists()
+{
+    const QIcon icon = iconResource(kRowIcon);
+    for (ReportList* list : {marketList_, roomList_})
+        list->setRowIcon(icon);
+    marketList_->addColumn(QString::fromUtf8("商品"), 68);
+    marketList_->addColumn(QString::fromUtf8("黑市价格"), 67);
+    marketList_->addColumn(QString(), 27);
+    roomList_->addColumn(QString::fromUtf8("商品"), 68);
+    roomList_->addColumn(QString::fromUtf8("买进价格"), 67);
+    roomList_->addColumn(QString::fromUtf8("数量"), 57);
+    // The names need the room; the market's columns then scroll sideways.
+    marketList_->setColumnWidthPixels(0, 150);
+    roomList_->setColumnWidthPixels(0, 100);
+}
+
+void GameDialog::setUpDisplays()
+{
+    debtDisplay_->SetBackgroundColor(kBlack);
+    debtDisplay_->SetSegmentColors(kBlack, kDebtRed);
+}
+
+void GameDialog::setUpTicker()
+{
+    ticker_->setText(" Loading data, please wait...");
+    ticker_->loadTips(kTickerWhite, kTickerYellow, QStringLiteral("Comic Sans MS"), 17, 4);
+    ticker_->setStep(2);
+}
+
+void GameDialog::onCommand(int id)
+{
+    if (isStation(id)) {
+        advanceDayOnStation();
+        return;
+    }
+    switch (id) {
+    case kBuy: OnBuy(); break;
+    case kSell: OnSell(); break;
+    case kBuyAll: OnBuyAll(); break;
+    case kSellAll: OnSellAll(); break;
+    case kBank: rules::openBank(state_, *this); break;
+    case kHospital: rules::openHospital(state_, *this); break;
+    case kPostOffice: rules::openPostOffice(state_, *this); break;
+    case kAirport: rules::openAirport(state_, *this); break;
+    default: break;
+    }
+}
+
+void GameDialog::advanceDayOnStation()
+{
+    rules::advanceDay(state_, *this);
+    endRequestedGame();
+}
+
+void GameDialog::endRequestedGame()
+{
+    if (endRequested_)
+        done(*endRequested_ == rules::GameEnd::Ok ? IDOK : IDCANCEL);
+}
+
+// ---- Trading ---------------------------------------------------------------
+
+void GameDialog::OnBuy()
+{
+    switch (rules::buySelected(state_, *this)) {
+    case rules::BuyResult::Merged:
+    case rules::BuyResult::Added:
+    case rules::BuyResult::RoomTooSmall:
+        roomList_->ensureRowVisible(0);
+        roomList_->setFocus(Qt::OtherFocusReason);
+        break;
+    default:
+        break;
+    }
+}
+
+void GameDialog::OnSell()
+{
+    if (roomList_->selectedRow() < 0)
+        return;
+    marketList_->clearRowSelection();
+    rules::sellSelected(state_, *this);
+    marketList_->ensureRowVisible(0);
+    marketList_->setFocus(Qt::OtherFocusReason);
+}
+
+void GameDialog::OnBuyAll()
+{
+    if (marketList_->rowCount() > 0)
+        marketList_->selectRow(marketList_->rowCount() - 1);
+    OnBuy();
+}
+
+void GameDialog::OnSellAll()
+{
+    if (roomList_->rowCount() > 0)
+        roomList_->selectRow(roomList_->rowCount() - 1);
+    OnSell();
+}
+
+void GameDialog::OnColumnclick(ReportList* list, int column)
+{
+    int& sortColumn = list == marketList_ ? marketSortColumn_ : roomSortColumn_;
+    bool& ascending = list == marketList_ ? marketSortAscending_ : roomSortAscending_;
+    if (column == sortColumn) {
+        ascending = !ascending;
+    } else {
+        sortColumn = column;
+        ascending = true;
+    }
+    // Texts compare as GBK bytes, each an unsigned value; numbers too, so "1000" precedes "200".
+    std::vector<std::string> keys;
+    for (int row = 0; row < list->rowCount(); ++row)
+        keys.push_back(toGbk(list->cellText(row, column)));
+    const int sign = ascending ? 1 : -1;
+    const std::vector<int> order = list->sortRows([&](int a, int b) { return sign * keys[a].compare(keys[b]) < 0; });
+
+    // The rows are the views of the offers and the holdings: reorder those with them.
+    auto reorder = [&order](auto& sequence) {
+        auto old = sequence;
+        for (size_t i = 0; i < order.size() && i < old.size(); ++i)
+            sequence[i] = old[size_t(order[i])];
+    };
+    if (list == marketList_)
+        reorder(state_.offers);
+    else
+        reorder(state_.holdings);
+}
+
+// ---- Drag and drop -----------------------------------------------------------
+
+void GameDialog::BeginDrag(ReportList* list, QPoint pressPos)
+{
+    const int row = list->selectedRow();
+    if (row < 0 || dragSource_)
+        return;
+    // The picture of the dragged row as the list shows it, clipped to the list's width;
+    // everything the row leaves undrawn stays transparent.
+    QTreeWidgetItem* item = list->topLevelItem(row);
+    QRect rowRect = list->visualItemRect(item);
+    rowRect.setLeft(std::max(rowRect.left(), 0));
+    rowRect.setRight(std::min(rowRect.right(), list->viewport()->width() - 1));
+    int rowWidth = 0;
+    for (int column = 0; column < list->columnCount(); ++column)
+        rowWidth += list->columnWidth(column);
+    rowRect.setWidth(std::min(rowRect.width(), std::max(rowWidth, 1)));
+    if (rowRect.isEmpty())
+        return;
+    const QPixmap picture = list->viewport()->grab(rowRect);
+    if (picture.isNull())
+        return;
+
+    auto* image = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput);
+    image->setAttribute(Qt::WA_TransparentForMouseEvents);
+    image->setAttribute(Qt::WA_ShowWithoutActivating);
+    image->setPixmap(picture);
+    image->resize(picture.size());
+    image->setWindowOpacity(0.75);
+
+    const QPoint origin = list->viewport()->mapTo(list, rowRect.topLeft());
+    dragImage_ = image;
+    dragSource_ = list;
+    dragHotSpot_ = pressPos - origin;
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    grabMouse();
+    trackDrag(list->mapToGlobal(pressPos));
+    image->show();
+}
+
+QWidget* GameDialog::controlAtScreen(QPoint globalPos) const
+{
+    // Only what lies inside this window counts: outside it nothing can take a drop.
+    const QPoint local = mapFromGlobal(globalPos);
+    if (!rect().contains(local))
+        return nullptr;
+    return childAt(local);
+}
+
+void GameDialog::trackDrag(QPoint globalPos)
+{
+    if (!dragSource_)
+        return;
+    dragImage_->move(globalPos - dragHotSpot_);
+    QWidget* under = controlAtScreen(globalPos);
+    const bool overList = marketList_->isListSurface(under) || roomList_->isListSurface(under);
+    QGuiApplication::changeOverrideCursor(overList ? Qt::ArrowCursor : Qt::ForbiddenCursor);
+}
+
+void GameDialog::drop(QPoint globalPos)
+{
+    ReportList* source = dragSource_;
+    releaseMouse();
+    QGuiApplication::restoreOverrideCursor();
+    dragImage_->hide();
+
+    QWidget* target = controlAtScreen(globalPos);
+    if (source == marketList_ && roomList_->isListSurface(target))
+        OnBuy();
+    else if (source == roomList_ && marketList_->isListSurface(target))
+        OnSell();
+
+    delete dragImage_;
+    dragImage_ = nullptr;
+    dragSource_ = nullptr;
+}
+
+void GameDialog::mouseMoveEvent(QMouseEvent* event)
+{
+    TemplateDialog::mouseMoveEvent(event);
+    const QPoint globalPos = event->globalPosition().toPoint();
+    trackDrag(globalPos);
+    ticker_->hoverAt(globalPos);
+}
+
+void GameDialog::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (dragSource_ && event->button() == Qt::LeftButton)
+        drop(event->globalPosition().toPoint());
+    TemplateDialog::mouseReleaseEvent(event);
+}
+
+// ---- The rules' host ---------------------------------------------------------
+
+void GameDialog::showMessage(rules::MessageDialog dialog, const std::string& gbkText)
+{
+    if (dialog == rules::MessageDialog::News)
+        NewsDialog(gbkText).runModal();
+    else
+        DiaryDialog(gbkText).runModal();
+}
+
+void GameDialog::refreshDisplay(rules::StatusDisplay which, const std::string& text)
+{
+    switch (which) {
+    case rules::StatusDisplay::Cash: cashDisplay_->SetText(text); break;
+    case rules::StatusDisplay::Savings: savingsDisplay_->SetText(text); break;
+    case rules::StatusDisplay::Debt: debtDisplay_->SetText(text); break;
+    case rules::StatusDisplay::Health: healthDisplay_->SetText(text); break;
+    }
+}
+
+void GameDialog::setDayCaption(const std::string& gbkText)
+{
+    setControlText(kDayCaption, gbk(gbkText));
+}
+
+void GameDialog::marketRebuilt()
+{
+    marketList_->deleteAllRows();
+    for (const rules::MarketOffer& offer : state_.offers)
+        marketList_->insertRow(marketList_->rowCount(), {gbk(offer.name), QString::number(offer.price), QString()});
+}
+
+namespace {
+
+QStringList roomRowTexts(const rules::RoomHolding& holding)
+{
+    return {fromGbk(holding.name), QString::number(holding.purchasePrice), QString::number(holding.quantity)};
+}
+
+} // namespace
+
+void GameDialog::roomRowInserted(int index)
+{
+    roomList_->insertRow(index, roomRowTexts(state_.holdings[size_t(index)]));
+}
+
+void GameDialog::roomRowChanged(int index)
+{
+    const QStringList texts = roomRowTexts(state_.holdings[size_t(index)]);
+    roomList_->setCellText(index, 1, texts[1]);
+    roomList_->setCellText(index, 2, texts[2]);
+}
+
+void GameDialog::roomRowRemoved(int index)
+{
+    roomList_->deleteRow(index);
+}
+
+std::optional<int> GameDialog::selectedMarketRow()
+{
+    const int row = marketList_->selectedRow();
+    return row < 0 ? std::nullopt : std::optional<int>(row);
+}
+
+std::optional<int> GameDialog::selectedRoomRow()
+{
+    const int row = roomList_->selectedRow();
+    return row < 0 ? std::nullopt : std::optional<int>(row);
+}
+
+std::optional<std::int32_t> GameDialog::askBuyQuantity(const rules::BuyQuantityRequest& request)
+{
+    BuyQuantityDialog dialog(request.maxQuantity, request.cash, request.goodsName);
+    if (dialog.runModal() != IDOK)
+        return std::nullopt;
+    return dialog.quantity();
+}
+
+std::optional<std::int32_t> GameDialog::askSellQuantity(const rules::SellQuantityRequest& request)
+{
+    SellQuantityDialog dialog(request.maxQuantity, request.prompt);
+    if (dialog.runModal() != IDOK)
+        return std::nullopt;
+    return dialog.quantity();
+}
+
+void GameDialog::purchaseAccepted()
+{
+    roomList_->clearRowSelection();
+}
+
+void GameDialog::runBankDialog(const std::string& line, const std::function<void(rules::BankChoice)>& onChoice)
+{
+    BankDialog dialog(line, [&onChoice](bool deposit) {
+        onChoice(deposit ? rules::BankChoice::Deposit : rules::BankChoice::Withdraw);
+    });
+    dialog.runModal();
+}
+
+std::optional<std::int32_t> GameDialog::askAmount(const rules::NumberRequest& request)
+{
+    AmountDialog dialog(request.prompt, request.preset, request.lower, request.upper);
+    if (dialog.runModal() != IDOK)
+        return std::nullopt;
+    return dialog.amount();
+}
+
+std::optional<std::int32_t> GameDialog::askHospitalPoints(const rules::NumberRequest& request)
+{
+    HospitalDialog dialog(request.prompt, request.preset, request.lower, request.upper);
+    if (dialog.runModal() != IDOK)
+        return std::nullopt;
+    return dialog.points();
+}
+
+std::optional<std::int32_t> GameDialog::askRepayment(const rules::NumberRequest& request)
+{
+    RepayDialog dialog(request.prompt, request.preset, request.lower, request.upper);
+    if (dialog.runModal() != IDOK)
+        return std::nullopt;
+    return dialog.amount();
+}
+
+void GameDialog::showAirport()
+{
+    AirportDialog().runModal();
+}
+
+void GameDialog::requestEndOfGame(rules::GameEnd result)
+{
+    // The window goes at once; the day's remaining steps still run before the game ends.
+    endRequested_ = result;
+    hide();
+}

@@ -1,0 +1,124 @@
+#pragma once
+// The window in which one game is played. It owns the game's state, shows the market and the
+// room side by side with the four status displays and the ticker, and is the rules' host:
+// every message, prompt and refresh of the rules goes through it.
+
+#include "platform/TemplateDialog.h"
+#include "rules/GameHost.h"
+#include "rules/GameState.h"
+
+#include <QPoint>
+#include <optional>
+
+class QLabel;
+namespace widgets {
+class SegmentDisplay;
+class TickerControl;
+}
+
+namespace platform {
+class ReportList;
+}
+
+class GameDialog : public platform::TemplateDialog, private rules::GameHost {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateId = 129;
+    // Control ids of the window.
+    enum Control {
+        kDayCaption = 1012,
+        kMarketList = 1001,
+        kRoomList = 1002,
+        kBuy = 1006,
+        kSell = 1003,
+        kBuyAll = 1004,
+        kSellAll = 1005,
+        kBank = 1018,
+        kHospital = 1031,
+        kPostOffice = 1030,
+        kAirport = 1036,
+        kCashDisplay = 1020,
+        kSavingsDisplay = 1035,
+        kHealthDisplay = 1047,
+        kDebtDisplay = 1050,
+        kTicker = 1051,
+    };
+    static bool isStation(int id);
+
+    explicit GameDialog(QWidget* owner = nullptr);
+    ~GameDialog() override;
+
+    const rules::GameState& state() const { return state_; }
+
+    platform::ReportList* marketList() const { return marketList_; }
+    platform::ReportList* roomList() const { return roomList_; }
+    widgets::SegmentDisplay* display(int id) const;
+    widgets::TickerControl* ticker() const { return ticker_; }
+    bool isDragging() const { return dragSource_ != nullptr; }
+
+protected:
+    bool initDialog() override;
+    void onCommand(int id) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // Gestures.
+    void OnBuy();
+    void OnSell();
+    void OnBuyAll();
+    void OnSellAll();
+    void OnColumnclick(platform::ReportList* list, int column);
+    void advanceDayOnStation();
+
+    // Drag and drop between the two lists.
+    void BeginDrag(platform::ReportList* list, QPoint pressPos);
+    void trackDrag(QPoint globalPos);
+    void drop(QPoint globalPos);
+    QWidget* controlAtScreen(QPoint globalPos) const;
+
+    void setUpLists();
+    void setUpDisplays();
+    void setUpTicker();
+    void endRequestedGame();
+
+    // rules::GameHost
+    void showMessage(rules::MessageDialog dialog, const std::string& gbkText) override;
+    void refreshDisplay(rules::StatusDisplay display, const std::string& text) override;
+    void setDayCaption(const std::string& gbkText) override;
+    void marketRebuilt() override;
+    void roomRowInserted(int index) override;
+    void roomRowChanged(int index) override;
+    void roomRowRemoved(int index) override;
+    std::optional<int> selectedMarketRow() override;
+    std::optional<int> selectedRoomRow() override;
+    std::optional<std::int32_t> askBuyQuantity(const rules::BuyQuantityRequest& request) override;
+    std::optional<std::int32_t> askSellQuantity(const rules::SellQuantityRequest& request) override;
+    void purchaseAccepted() override;
+    void runBankDialog(const std::string& line, const std::function<void(rules::BankChoice)>& onChoice) override;
+    std::optional<std::int32_t> askAmount(const rules::NumberRequest& request) override;
+    std::optional<std::int32_t> askHospitalPoints(const rules::NumberRequest& request) override;
+    std::optional<std::int32_t> askRepayment(const rules::NumberRequest& request) override;
+    void showAirport() override;
+    void requestEndOfGame(rules::GameEnd result) override;
+
+    rules::GameState state_;
+    platform::ReportList* marketList_ = nullptr;
+    platform::ReportList* roomList_ = nullptr;
+    widgets::SegmentDisplay* cashDisplay_ = nullptr;
+    widgets::SegmentDisplay* savingsDisplay_ = nullptr;
+    widgets::SegmentDisplay* healthDisplay_ = nullptr;
+    widgets::SegmentDisplay* debtDisplay_ = nullptr;
+    widgets::TickerControl* ticker_ = nullptr;
+
+    int marketSortColumn_ = -1;
+    int roomSortColumn_ = -1;
+    bool marketSortAscending_ = true;
+    bool roomSortAscending_ = true;
+
+    platform::ReportList* dragSource_ = nullptr;
+    QWidget* dragImage_ = nullptr;
+    QPoint dragHotSpot_;
+
+    std::optional<rules::GameEnd> endRequested_;
+};
