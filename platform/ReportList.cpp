@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <algorithm>
 #include <numeric>
 
@@ -135,6 +136,38 @@ std::vector<int> ReportList::sortRows(const std::function<bool(int, int)>& less)
     if (selected >= 0)
         items[selected]->setSelected(true);
     return order;
+}
+
+QPixmap ReportList::rowPicture(int row, QRect* bounds) const
+{
+    QTreeWidgetItem* item = topLevelItem(row);
+    if (!item)
+        return {};
+    QRect rect = visualItemRect(item);
+    rect.setLeft(std::max(rect.left(), 0));
+    rect.setRight(std::min(rect.right(), viewport()->width() - 1));
+    if (rect.isEmpty())
+        return {};
+
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture(rect.size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.translate(-rect.topLeft());
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    // Icon and texts only: no selection ground, so what the row leaves undrawn stays clear.
+    option.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver);
+    for (int column = 0; column < columnCount(); ++column) {
+        const QModelIndex index = indexFromItem(item, column);
+        option.rect = visualRect(index);
+        itemDelegateForIndex(index)->paint(&painter, option, index);
+    }
+    painter.end();
+    if (bounds)
+        *bounds = QRect(viewport()->mapTo(this, rect.topLeft()), rect.size());
+    return picture;
 }
 
 bool ReportList::isListSurface(const QWidget* widget) const

@@ -4,6 +4,7 @@
 // by a comparison of our own (never the locale's).
 
 #include <QIcon>
+#include <QPixmap>
 #include <QStringList>
 #include <QTreeWidget>
 #include <functional>
@@ -38,6 +39,10 @@ public:
     // Sorts the rows by `less` over row indices (as they stood before the sort); rows that
     // compare equal keep their order. Returns the old index of each row in its new order.
     std::vector<int> sortRows(const std::function<bool(int, int)>& less);
+
+    // The row as the list draws it, on a transparent ground, clipped to the visible width;
+    // `bounds` gets its place in the list's own coordinates. Null when there is no such row.
+    QPixmap rowPicture(int row, QRect* bounds) const;
 
     // True for the list itself and anything inside it except its column header.
     bool isListSurface(const QWidget* widget) const;

@@ -22,7 +22,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 
 using namespace platform;
@@ -31,7 +30,6 @@ using widgets::TickerControl;
 
 namespace {
 
-constexpr int kStations[] = {1054, 1055, 1013, 1032, 1009, 1017, 1016, 1008, 1011, 1014};
 constexpr int kRowIcon = 146;
 
 const DialogTemplate kGameTemplate{
@@ -92,7 +90,7 @@ constexpr std::uint32_t kTickerYellow = 0x2BFFFF;
 
 bool GameDialog::isStation(int id)
 {
-    return std::find(std::begin(kStations), std::end(kStations), id) != std::end(kStations);
+    return std::find(kStationIds.begin(), kStationIds.end(), id) != kStationIds.end();
 }
 
 GameDialog::GameDialog(QWidget* owner)
@@ -281,33 +279,23 @@ void GameDialog::BeginDrag(ReportList* list, QPoint pressPos)
     const int row = list->selectedRow();
     if (row < 0 || dragSource_)
         return;
-    // The picture of the dragged row as the list shows it, clipped to the list's width;
-    // everything the row leaves undrawn stays transparent.
-    QTreeWidgetItem* item = list->topLevelItem(row);
-    QRect rowRect = list->visualItemRect(item);
-    rowRect.setLeft(std::max(rowRect.left(), 0));
-    rowRect.setRight(std::min(rowRect.right(), list->viewport()->width() - 1));
-    int rowWidth = 0;
-    for (int column = 0; column < list->columnCount(); ++column)
-        rowWidth += list->columnWidth(column);
-    rowRect.setWidth(std::min(rowRect.width(), std::max(rowWidth, 1)));
-    if (rowRect.isEmpty())
-        return;
-    const QPixmap picture = list->viewport()->grab(rowRect);
+    QRect bounds;
+    const QPixmap picture = list->rowPicture(row, &bounds);
     if (picture.isNull())
         return;
 
+    // A window of its own, so the picture can follow the mouse outside the game window.
     auto* image = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput);
+    image->setAttribute(Qt::WA_TranslucentBackground);
     image->setAttribute(Qt::WA_TransparentForMouseEvents);
     image->setAttribute(Qt::WA_ShowWithoutActivating);
     image->setPixmap(picture);
-    image->resize(picture.size());
-    image->setWindowOpacity(0.75);
+    image->resize(bounds.size());
 
-    const QPoint origin = list->viewport()->mapTo(list, rowRect.topLeft());
     dragImage_ = image;
     dragSource_ = list;
-    dragHotSpot_ = pressPos - origin;
+    // The picture keeps the offset at which the row was grabbed.
+    dragHotSpot_ = pressPos - bounds.topLeft();
     QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     grabMouse();
     trackDrag(list->mapToGlobal(pressPos));

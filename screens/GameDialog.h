@@ -8,6 +8,7 @@
 #include "rules/GameState.h"
 
 #include <QPoint>
+#include <array>
 #include <optional>
 
 class QLabel;
@@ -43,6 +44,8 @@ public:
         kDebtDisplay = 1050,
         kTicker = 1051,
     };
+    // The station buttons in template order; any of them advances the day.
+    static constexpr std::array<int, 10> kStationIds{1054, 1055, 1013, 1032, 1009, 1017, 1016, 1008, 1011, 1014};
     static bool isStation(int id);
 
     explicit GameDialog(QWidget* owner = nullptr);
@@ -55,6 +58,8 @@ public:
     widgets::SegmentDisplay* display(int id) const;
     widgets::TickerControl* ticker() const { return ticker_; }
     bool isDragging() const { return dragSource_ != nullptr; }
+    // The picture that follows the mouse while a row is dragged; null otherwise.
+    const QWidget* dragPicture() const { return dragImage_; }
 
 protected:
     bool initDialog() override;

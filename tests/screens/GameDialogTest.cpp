@@ -1,157 +1,602 @@
-#include "ModalScript.h"
+#include "GamePlayer.h"
 #include "platform/Gbk.h"
 #include "platform/ReportList.h"
-#include "rules/Random.h"
+#include "rules/GoodsCatalogue.h"
+#include "screens/BuyQuantityDialog.h"
 #include "screens/GameDialog.h"
+#include "widgets/SegmentDisplay.h"
+#include "widgets/TickerControl.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
-using namespace platform;
+using platform::IDOK;
+using platform::ReportList;
+using platform::utf8ToGbk;
 
 namespace {
 
 constexpr std::uint32_t kSeed = 20261207;
+constexpr int kQuantityEdit = 1053; // the buy and sell dialogs share it
+constexpr int kAmountEdit = 1038;
 
 QString utf8(const char* text)
 {
     return QString::fromUtf8(text);
 }
 
-QPoint rowCenter(ReportList* list, int row)
+std::string joined(const QStringList& texts)
 {
-    return list->visualItemRect(list->topLevelItem(row)).center();
-}
-
-void clickRow(ReportList* list, int row)
-{
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCenter(list, row));
-}
-
-QStringList columnTexts(ReportList* list, int column)
-{
-    QStringList texts;
-    for (int row = 0; row < list->rowCount(); ++row)
-        texts << list->cellText(row, column);
-    return texts;
-}
-
-GameDialog& game(QWidget* top)
-{
-    return *static_cast<GameDialog*>(top);
-}
-
-// The game window as the first modal dialog; `script`'s later steps answer what it opens.
-struct Played {
-    int result = 0;
-    rules::GameState state;
-};
-
-Played play(ModalScript& script)
-{
-    Played played;
-    script.run([&] {
-        rules::seedRandom(kSeed);
-        GameDialog window;
-        played.result = window.runModal();
-        played.state = window.state();
-    });
-    return played;
+    return texts.join(QStringLiteral(" | ")).toStdString();
 }
 
 // The market row of the cheapest goods today.
-int cheapestOffer(const GameDialog& window)
+int cheapestOffer(const rules::GameState& state)
 {
-    const auto& offers = window.state().offers;
-    int best = 0;
-    for (size_t i = 1; i < offers.size(); ++i)
-        if (offers[i].price < offers[size_t(best)].price)
-            best = int(i);
-    return best;
+    const auto& offers = state.offers;
+    return int(std::min_element(offers.begin(), offers.end(), [](const auto& a, const auto& b) {
+                   return a.price < b.price;
+               }) - offers.begin());
 }
 
-void acceptWith(QWidget* dialog, int editId, int value)
+int holdingIndex(const rules::GameState& state, const std::string& name)
 {
-    typeInto(dialog, editId, QString::number(value));
-    pressKey(dialog, Qt::Key_Return);
+    for (size_t i = 0; i < state.holdings.size(); ++i)
+        if (state.holdings[i].name == name)
+            return int(i);
+    return -1;
 }
 
-constexpr int kQuantityEdit = 1053;
+int catalogueIndex(const std::string& name)
+{
+    for (int i = 0; i < rules::kGoodsCount; ++i)
+        if (name == rules::GoodsCatalogue[size_t(i)].name)
+            return i;
+    return -1;
+}
+
+QString displayText(const GameDialog& window, int id)
+{
+    return QString::fromStdString(window.display(id)->text());
+}
+
+std::vector<std::string> gbkColumn(ReportList* list, int column)
+{
+    std::vector<std::string> texts;
+    for (const QString& text : columnTexts(list, column))
+        texts.push_back(platform::toGbk(text));
+    return texts;
+}
+
+// A mouse move with no button held, as the window receives it.
+void hoverWindow(GameDialog& window, QPoint inWindow)
+{
+    QMouseEvent move(QEvent::MouseMove, inWindow, window.mapToGlobal(inWindow), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&window, &move);
+}
 
 } // namespace
 
-TEST(GameDialog, OpensWithTheStartingFiguresAndTheTemplateCaption)
+TEST(GameDialog, OpensWithTheStartingFiguresTheOpeningMarketAndItsColumns)
 {
-    rules::GameState seen;
-    QString caption;
-    bool focusOnLeave = false;
-    int marketRows = 0;
-    ModalScript script;
-    script.then([&](QWidget* top) {
-        seen = game(top).state();
-        caption = game(top).controlText(GameDialog::kDayCaption);
-        focusOnLeave = top->focusWidget() == game(top).button(IDOK);
-        marketRows = game(top).marketList()->rowCount();
-        pressKey(top, Qt::Key_Escape);
+    GamePlayer player;
+    player.run(kSeed, [](GameDialog& window) {
+        const rules::GameState& state = window.state();
+        EXPECT_EQ(state.cash, 2000);
+        EXPECT_EQ(state.debt, 5400);
+        EXPECT_EQ(state.health, 100);
+        EXPECT_EQ(displayText(window, GameDialog::kCashDisplay), "2000");
+        EXPECT_EQ(displayText(window, GameDialog::kDebtDisplay), "5400");
+        EXPECT_EQ(displayText(window, GameDialog::kSavingsDisplay), "0");
+        EXPECT_EQ(displayText(window, GameDialog::kHealthDisplay), "100");
+        EXPECT_EQ(window.controlText(GameDialog::kDayCaption), utf8("都市货郎记"));
+        EXPECT_EQ(window.focusWidget(), window.button(IDOK)) << "the focus starts on 离 开";
+        EXPECT_FALSE(window.button(GameDialog::kBuyAll)->isVisible());
+        EXPECT_FALSE(window.button(GameDialog::kSellAll)->isVisible());
+
+        // The market list shows the offers in their order, each with the row icon.
+        ReportList* market = window.marketList();
+        ASSERT_EQ(market->rowCount(), int(state.offers.size()));
+        EXPECT_GE(market->rowCount(), 5);
+        EXPECT_LE(market->rowCount(), 7);
+        for (int row = 0; row < market->rowCount(); ++row) {
+            EXPECT_EQ(platform::toGbk(market->cellText(row, 0)), state.offers[size_t(row)].name);
+            EXPECT_EQ(market->cellText(row, 1), QString::number(state.offers[size_t(row)].price));
+            EXPECT_EQ(market->cellText(row, 2), QString());
+            EXPECT_FALSE(market->topLevelItem(row)->icon(0).isNull());
+        }
+        EXPECT_EQ(window.roomList()->rowCount(), 0);
+
+        const QStringList marketTitles{utf8("商品"), utf8("黑市价格"), QString()};
+        const QStringList roomTitles{utf8("商品"), utf8("买进价格"), utf8("数量")};
+        const int marketWidths[] = {150, 67, 27};
+        const int roomWidths[] = {100, 67, 57};
+        for (int column = 0; column < 3; ++column) {
+            EXPECT_EQ(market->headerItem()->text(column), marketTitles[column]);
+            EXPECT_EQ(market->columnWidth(column), marketWidths[column]);
+            EXPECT_EQ(window.roomList()->headerItem()->text(column), roomTitles[column]);
+            EXPECT_EQ(window.roomList()->columnWidth(column), roomWidths[column]);
+        }
     });
-    const Played played = play(script);
-    EXPECT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
-    EXPECT_EQ(seen.cash, 2000);
-    EXPECT_EQ(seen.debt, 5400);
-    EXPECT_EQ(seen.savings, 0);
-    EXPECT_EQ(seen.health, 100);
-    EXPECT_EQ(caption, utf8("都市货郎记"));
-    EXPECT_TRUE(focusOnLeave);
-    EXPECT_GE(marketRows, 5);
-    EXPECT_LE(marketRows, 7);
-    EXPECT_EQ(played.result, IDCANCEL);
+    EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
 }
 
 TEST(GameDialog, BuysWithTheButtonADoubleClickAndADrag)
 {
-    QStringList buyTexts;
-    rules::GameState after;
-    QWidget* focusAfterBuy = nullptr;
-    bool marketRowKept = false;
-    QStringList roomNames;
-    ModalScript script;
-    script
-        .then([&](QWidget* top) {
-            GameDialog& window = game(top);
-            const int row = cheapestOffer(window);
-            clickRow(window.marketList(), row);
-            QTest::mouseClick(window.button(GameDialog::kBuy), Qt::LeftButton); // quantity 1
-            focusAfterBuy = top->focusWidget();
-            marketRowKept = window.marketList()->selectedRow() == row;
-            QTest::mouseDClick(window.marketList()->viewport(), Qt::LeftButton, {}, rowCenter(window.marketList(), row));
-            // Drag the row onto the room list and let go there.
-            ReportList* market = window.marketList();
-            const QPoint from = rowCenter(market, row);
-            QTest::mousePress(market->viewport(), Qt::LeftButton, {}, from);
-            QTest::mouseMove(market->viewport(), from + QPoint(12, 0));
-            const QPoint onRoom = window.roomList()->viewport()->mapTo(top, QPoint(20, 60));
-            QTest::mouseMove(top, onRoom);
-            QTest::mouseRelease(top, Qt::LeftButton, {}, onRoom);
-            after = window.state();
-            roomNames = columnTexts(window.roomList(), 0);
-            pressKey(top, Qt::Key_Escape);
-        })
-        .then([&](QWidget* d) { buyTexts << textOf(d, 1022); acceptWith(d, kQuantityEdit, 1); })
-        .then([&](QWidget* d) { buyTexts << textOf(d, 1022); acceptWith(d, kQuantityEdit, 2); })
-        .then([&](QWidget* d) { buyTexts << textOf(d, 1022); acceptWith(d, kQuantityEdit, 3); });
-    play(script);
-    ASSERT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
-    ASSERT_EQ(buyTexts.size(), 3);
-    EXPECT_TRUE(buyTexts[0].contains(utf8("最多可以买"))) << buyTexts[0].toStdString();
-    ASSERT_EQ(after.holdings.size(), 1u) << "three purchases of one kind make one row";
-    EXPECT_EQ(after.holdings[0].quantity, 6);
-    EXPECT_EQ(after.roomCount, 6);
-    EXPECT_EQ(after.cash, 2000 - 6 * after.holdings[0].purchasePrice);
-    EXPECT_EQ(roomNames.size(), 1);
-    EXPECT_TRUE(marketRowKept);
-    EXPECT_NE(focusAfterBuy, nullptr);
+    GamePlayer player;
+    player.answer(typeAndEnter(kQuantityEdit, 1))
+        .answer(typeAndEnter(kQuantityEdit, 2))
+        .answer(typeAndEnter(kQuantityEdit, 3));
+    player.run(kSeed, [&](GameDialog& window) {
+        ReportList* market = window.marketList();
+        ReportList* room = window.roomList();
+        const int row = cheapestOffer(window.state());
+        const rules::MarketOffer offer = window.state().offers[size_t(row)];
+
+        clickRow(market, row);
+        clickControl(window, GameDialog::kBuy);
+        EXPECT_EQ(window.focusWidget(), room) << "after a buy the room list has the focus";
+        EXPECT_EQ(market->selectedRow(), row) << "the market row stays selected";
+        ASSERT_EQ(room->rowCount(), 1);
+        EXPECT_EQ(columnTexts(room, 0), QStringList{platform::fromGbk(offer.name)});
+        EXPECT_EQ(room->cellText(0, 1), QString::number(offer.price));
+        EXPECT_EQ(room->cellText(0, 2), "1");
+        EXPECT_EQ(displayText(window, GameDialog::kCashDisplay), QString::number(2000 - offer.price));
+
+        doubleClickRow(market, row);
+        EXPECT_EQ(room->cellText(0, 2), "3");
+
+        // Grab the row, carry it onto the room list and let go there.
+        const QPoint from = market->visualItemRect(market->topLevelItem(row)).center();
+        QTest::mousePress(market->viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(market->viewport(), from + QPoint(12, 0));
+        ASSERT_TRUE(window.isDragging());
+        const QPoint onRoom = room->viewport()->mapTo(&window, QPoint(20, 60));
+        QTest::mouseMove(&window, onRoom);
+        QTest::mouseRelease(&window, Qt::LeftButton, {}, onRoom);
+        EXPECT_FALSE(window.isDragging());
+        EXPECT_EQ(room->rowCount(), 1) << "three purchases of one kind make one row";
+        EXPECT_EQ(room->cellText(0, 2), "6");
+    });
+    EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
+    EXPECT_EQ(player.answersLeft(), 0);
+    const rules::GameState& state = player.finalState;
+    ASSERT_EQ(state.holdings.size(), 1u);
+    EXPECT_EQ(state.holdings[0].quantity, 6);
+    EXPECT_EQ(state.roomCount, 6);
+    EXPECT_EQ(state.cash, 2000 - 6 * state.holdings[0].purchasePrice);
+}
+
+TEST(GameDialog, AQuantityOneAboveTheLimitIsRefusedWithTheRange)
+{
+    GamePlayer player;
+    std::int32_t limit = -1;
+    bool stillOpen = false;
+    player.answer([&](QWidget* dialog) {
+        limit = static_cast<BuyQuantityDialog*>(dialog)->maxQuantity();
+        typeInto(dialog, kQuantityEdit, QString::number(limit + 1));
+        pressKey(dialog, Qt::Key_Return);
+        stillOpen = dialog->isVisible();
+        pressKey(dialog, Qt::Key_Escape);
+    });
+    player.run(kSeed, [](GameDialog& window) {
+        clickRow(window.marketList(), cheapestOffer(window.state()));
+        clickControl(window, GameDialog::kBuy);
+        EXPECT_EQ(window.roomList()->rowCount(), 0);
+    });
+    EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
+    ASSERT_GT(limit, 0);
+    EXPECT_EQ(player.boxes, QStringList{QStringLiteral("Please enter an integer between 0 and %1.").arg(limit)});
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(player.finalState.cash, 2000);
+    EXPECT_EQ(player.finalState.roomCount, 0);
+}
+
+TEST(GameDialog, SellingMovesTheSelectionAndFocusToTheMarket)
+{
+    GamePlayer player;
+    std::string prompt;
+    player.answer(typeAndEnter(kQuantityEdit, 2)).answer([&](QWidget* dialog) {
+        prompt = gbkTextOf(dialog, 1027);
+        typeInto(dialog, kQuantityEdit, "1");
+        pressKey(dialog, Qt::Key_Return);
+    });
+    std::string missingName;
+    std::string goodsName;
+    player.run(kSeed, [&](GameDialog& window) {
+        ReportList* market = window.marketList();
+        ReportList* room = window.roomList();
+        const int row = cheapestOffer(window.state());
+        goodsName = window.state().offers[size_t(row)].name;
+        clickRow(market, row);
+        clickControl(window, GameDialog::kBuy);
+
+        clickRow(room, 0);
+        clickControl(window, GameDialog::kSell);
+        EXPECT_EQ(room->cellText(0, 2), "1");
+        EXPECT_EQ(market->selectedRow(), -1);
+        EXPECT_EQ(window.focusWidget(), market);
+
+        // Ride on until the goods are not traded, then try to sell them there.
+        for (int press = 0; press < 30 && window.isVisible(); ++press) {
+            pressStation(window, press);
+            if (!rules::findOffer(window.state(), goodsName))
+                break;
+        }
+        ASSERT_TRUE(window.isVisible());
+        ASSERT_EQ(rules::findOffer(window.state(), goodsName), nullptr) << "this seed never drops the goods";
+        const int held = holdingIndex(window.state(), goodsName);
+        ASSERT_GE(held, 0);
+        player.messages.clear();
+        clickRow(market, 0);
+        clickRow(room, held);
+        clickControl(window, GameDialog::kSell);
+        missingName = goodsName;
+        EXPECT_EQ(market->selectedRow(), -1);
+        EXPECT_EQ(window.focusWidget(), market);
+        EXPECT_EQ(room->cellText(held, 2), "1") << "nothing was sold";
+    });
+    EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
+    EXPECT_EQ(prompt, utf8ToGbk("您有2个") + goodsName + utf8ToGbk("，想卖出多少？"));
+    ASSERT_FALSE(player.messages.empty());
+    EXPECT_EQ(player.messages.back(), utf8ToGbk("哦？这里没有人在这里做") + missingName + utf8ToGbk("生意。"));
+}
+
+TEST(GameDialog, TheBankTakesEnterAsADepositAndEscAsAWithdrawal)
+{
+    GamePlayer player;
+    std::string greeting;
+    QString withdrawalPreset;
+    player.answer([&](QWidget* bank) {
+              greeting = gbkTextOf(bank, 1040);
+              pressKey(bank, Qt::Key_Return);
+          })
+        .answer(typeAndEnter(kAmountEdit, 500))
+        .answer([](QWidget* bank) { pressKey(bank, Qt::Key_Escape); })
+        .answer([&](QWidget* amount) {
+            withdrawalPreset = textOf(amount, kAmountEdit);
+            typeInto(amount, kAmountEdit, "200");
+            pressKey(amount, Qt::Key_Return);
+        });
+    player.run(kSeed, [](GameDialog& window) {
+        clickControl(window, GameDialog::kBank);
+        EXPECT_EQ(displayText(window, GameDialog::kCashDisplay), "1500");
+        EXPECT_EQ(displayText(window, GameDialog::kSavingsDisplay), "500");
+        clickControl(window, GameDialog::kBank);
+        EXPECT_EQ(displayText(window, GameDialog::kCashDisplay), "1700");
+        EXPECT_EQ(displayText(window, GameDialog::kSavingsDisplay), "300");
+    });
+    EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
+    EXPECT_EQ(player.answersLeft(), 0);
+    EXPECT_EQ(greeting, utf8ToGbk("客户您好! 您的现金是2000, 您的存款是0. 请问您要..."));
+    EXPECT_EQ(withdrawalPreset, "500");
+    EXPECT_EQ(player.finalState.cash, 1700);
+    EXPECT_EQ(player.finalState.savings, 300);
+}
+
+TEST(GameDialog, TheHospitalAndThePostOfficeRefuseWhatTheyCannotDo)
+{
+    GamePlayer player;
+    std::string villageHead;
+    player.answer([&](QWidget* repay) {
+        villageHead = gbkTextOf(repay, 1043);
+        pressKey(repay, Qt::Key_Return); // the whole debt, more than the cash
+    });
+    player.run(kSeed, [](GameDialog& window) {
+        clickControl(window, GameDialog::kHospital);
+        clickControl(window, GameDialog::kPostOffice);
+    });
+    EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
+    EXPECT_EQ(villageHead, utf8ToGbk("村长在电话中说：\"小子! 你欠俺5400元，快还!\""));
+    const std::vector<std::string> expected{utf8ToGbk("小护士笑咪咪地望着俺：\"大哥！神经科这边挂号.\""),
+                                            utf8ToGbk("村长哈哈笑道：“你还得起吗?”")};
+    EXPECT_EQ(player.messages, expected);
+    EXPECT_EQ(player.finalState.debt, 5400);
+    EXPECT_EQ(player.finalState.cash, 2000);
+}
+
+TEST(GameDialog, ColumnsSortAsGbkBytesAndRememberTheirDirection)
+{
+    // All names in GBK byte order; a market shows those on offer in the same order.
+    std::vector<std::string> byName;
+    for (const char* name : {"《上海小宝贝》（禁书）", "盗版VCD、游戏", "假白酒（剧毒！）", "进口玩具", "进口香烟",
+                             "水货手机", "伪劣化妆品", "走私汽车"})
+        byName.push_back(utf8ToGbk(name));
+
+    GamePlayer player;
+    player.run(kSeed, [&](GameDialog& window) {
+        ReportList* market = window.marketList();
+        auto offeredNames = [&] {
+            std::vector<std::string> names;
+            for (const rules::MarketOffer& offer : window.state().offers)
+                names.push_back(offer.name);
+            return names;
+        };
+        auto expectedOrder = [&] {
+            std::vector<std::string> onOffer;
+            const std::vector<std::string> names = offeredNames();
+            for (const std::string& name : byName)
+                if (std::find(names.begin(), names.end(), name) != names.end())
+                    onOffer.push_back(name);
+            return onOffer;
+        };
+        auto clickHeader = [](ReportList* list, int column) {
+            QHeaderView* header = list->header();
+            const QPoint at(header->sectionViewportPosition(column) + 5, header->height() / 2);
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+        };
+
+        clickHeader(market, 0);
+        std::vector<std::string> ascending = expectedOrder();
+        EXPECT_EQ(gbkColumn(market, 0), ascending);
+        EXPECT_EQ(offeredNames(), ascending) << "the offers follow their rows";
+        clickHeader(market, 0);
+        std::reverse(ascending.begin(), ascending.end());
+        EXPECT_EQ(gbkColumn(market, 0), ascending);
+
+        // Prices are texts too: "1000" comes before "200".
+        clickHeader(market, 1);
+        std::vector<std::string> prices = gbkColumn(market, 1);
+        EXPECT_TRUE(std::is_sorted(prices.begin(), prices.end())) << joined(columnTexts(market, 1));
+        for (int row = 0; row < market->rowCount(); ++row)
+            EXPECT_EQ(market->cellText(row, 1), QString::number(window.state().offers[size_t(row)].price));
+
+        // A new day brings catalogue order back; the price column then sorts the other way.
+        pressStation(window, 0);
+        EXPECT_EQ(window.controlText(GameDialog::kDayCaption), utf8("都市货郎(1/40天)"));
+        const std::vector<std::string> names = offeredNames();
+        for (size_t i = 1; i < names.size(); ++i)
+            EXPECT_LT(catalogueIndex(names[i - 1]), catalogueIndex(names[i]));
+        clickHeader(market, 1);
+        prices = gbkColumn(market, 1);
+        EXPECT_TRUE(std::is_sorted(prices.rbegin(), prices.rend())) << joined(columnTexts(market, 1));
+        clickHeader(market, 0);
+        EXPECT_EQ(gbkColumn(market, 0), expectedOrder()) << "another column sorts ascending again";
+    });
+    EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
+}
+
+TEST(GameDialog, TheRoomSortReordersTheHoldingsAndSalesFollowTheRows)
+{
+    GamePlayer player;
+    player.answer(typeAndEnter(kQuantityEdit, 1)).answer(typeAndEnter(kQuantityEdit, 1));
+    std::string sellPrompt;
+    player.answer([&](QWidget* dialog) {
+        sellPrompt = gbkTextOf(dialog, 1027);
+        pressKey(dialog, Qt::Key_Escape);
+    });
+    std::string firstAfterSort;
+    player.run(kSeed, [&](GameDialog& window) {
+        // The two cheapest goods of the day, one of each.
+        std::vector<int> rows(window.state().offers.size());
+        for (size_t i = 0; i < rows.size(); ++i)
+            rows[i] = int(i);
+        std::sort(rows.begin(), rows.end(), [&](int a, int b) {
+            return window.state().offers[size_t(a)].price < window.state().offers[size_t(b)].price;
+        });
+        for (int i = 0; i < 2; ++i) {
+            clickRow(window.marketList(), rows[size_t(i)]);
+            clickControl(window, GameDialog::kBuy);
+        }
+        ReportList* room = window.roomList();
+        ASSERT_EQ(room->rowCount(), 2);
+        // Sort by name, both ways: the rows and the holdings stay together.
+        for (int click = 0; click < 2; ++click) {
+            QHeaderView* header = room->header();
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(5, header->height() / 2));
+            const std::vector<std::string> shown = gbkColumn(room, 0);
+            EXPECT_EQ(click == 0, shown[0] < shown[1]);
+            for (size_t i = 0; i < shown.size(); ++i)
+                EXPECT_EQ(window.state().holdings[i].name, shown[i]);
+        }
+        firstAfterSort = platform::toGbk(room->cellText(0, 0));
+        clickRow(room, 0);
+        clickControl(window, GameDialog::kSell);
+    });
+    EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
+    EXPECT_EQ(sellPrompt, utf8ToGbk("您有1个") + firstAfterSort + utf8ToGbk("，想卖出多少？"));
+}
+
+TEST(GameDialog, EnterInEitherListLeavesTheGame)
+{
+    for (int id : {GameDialog::kMarketList, GameDialog::kRoomList}) {
+        GamePlayer player;
+        bool closedByEnter = false;
+        const int result = player.run(kSeed, [&](GameDialog& window) {
+            ReportList* list = id == GameDialog::kMarketList ? window.marketList() : window.roomList();
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_Return);
+            closedByEnter = !window.isVisible();
+        });
+        EXPECT_TRUE(closedByEnter) << id;
+        EXPECT_EQ(result, IDOK) << id;
+        EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
+    }
+}
+
+TEST(GameDialog, ADragTradesOnlyWhenDroppedOnTheOtherList)
+{
+    GamePlayer player;
+    player.run(kSeed, [&](GameDialog& window) {
+        ReportList* market = window.marketList();
+        ReportList* room = window.roomList();
+        const int row = cheapestOffer(window.state());
+        const QRect rowRect = market->visualItemRect(market->topLevelItem(row));
+        const QPoint grab = rowRect.topLeft() + QPoint(30, rowRect.height() / 2);
+        auto startDrag = [&] {
+            clickRow(market, row);
+            QTest::mousePress(market->viewport(), Qt::LeftButton, {}, grab);
+            QTest::mouseMove(market->viewport(), grab + QPoint(0, 10));
+            ASSERT_TRUE(window.isDragging());
+        };
+        auto cursorShape = [] {
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            return cursor ? cursor->shape() : Qt::BlankCursor;
+        };
+        auto moveTo = [&](QPoint inWindow) { QTest::mouseMove(&window, inWindow); };
+        auto dropAt = [&](QPoint inWindow) {
+            moveTo(inWindow);
+            QTest::mouseRelease(&window, Qt::LeftButton, {}, inWindow);
+            EXPECT_FALSE(window.isDragging());
+            EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        };
+
+        // The picture keeps the grab offset and is clear where the row draws nothing.
+        startDrag();
+        const QPoint overMarket = market->viewport()->mapTo(&window, QPoint(40, 40));
+        moveTo(overMarket);
+        const auto* picture = static_cast<const QLabel*>(window.dragPicture());
+        ASSERT_NE(picture, nullptr);
+        const QPoint grabInList = market->viewport()->mapTo(market, grab);
+        const QPoint rowInList = market->viewport()->mapTo(market, rowRect.topLeft());
+        EXPECT_EQ(picture->pos(), window.mapToGlobal(overMarket) - (grabInList - rowInList));
+        const QImage image = picture->pixmap().toImage();
+        bool clear = false, drawn = false;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                (qAlpha(image.pixel(x, y)) == 0 ? clear : drawn) = true;
+        EXPECT_TRUE(clear && drawn);
+        EXPECT_EQ(cursorShape(), Qt::ArrowCursor) << "the source list takes the arrow too";
+
+        // Over a button, the ticker, the header: the forbidden cursor; then back on a list.
+        for (QWidget* elsewhere : {static_cast<QWidget*>(window.button(GameDialog::kBank)),
+                                   static_cast<QWidget*>(window.ticker()),
+                                   static_cast<QWidget*>(room->header())}) {
+            moveTo(elsewhere->mapTo(&window, elsewhere->rect().center()));
+            EXPECT_EQ(cursorShape(), Qt::ForbiddenCursor) << elsewhere->metaObject()->className();
+        }
+        moveTo(room->viewport()->mapTo(&window, QPoint(20, 20)));
+        EXPECT_EQ(cursorShape(), Qt::ArrowCursor);
+        dropAt(overMarket); // its own list: nothing
+
+        startDrag();
+        dropAt(room->header()->mapTo(&window, room->header()->rect().center()));
+        startDrag();
+        dropAt(QPoint(window.width() + 50, window.height() / 2)); // outside the window
+        startDrag();
+        dropAt(window.button(GameDialog::kBank)->mapTo(&window, QPoint(5, 5)));
+        EXPECT_EQ(room->rowCount(), 0);
+    });
+    EXPECT_TRUE(player.unexpected.isEmpty()) << "no drop opened a dialog: " << joined(player.unexpected);
+    EXPECT_EQ(player.finalState.cash, 2000);
+}
+
+TEST(GameDialog, TheTickerStopsUnderTheMouseAndGoesOnWhenItLeaves)
+{
+    GamePlayer player;
+    player.run(kSeed, [](GameDialog& window) {
+        widgets::TickerControl* ticker = window.ticker();
+        ASSERT_TRUE(ticker->isRunning());
+        EXPECT_EQ(ticker->step(), 2);
+        hoverWindow(window, ticker->mapTo(&window, ticker->rect().center()));
+        EXPECT_FALSE(ticker->isRunning());
+        EXPECT_EQ(ticker->edgeFlags(), widgets::edge::AllSides) << "a bump border while it stands";
+        hoverWindow(window, QPoint(5, 5));
+        EXPECT_TRUE(ticker->isRunning());
+    });
+    EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
+}
+
+namespace {
+
+// A plain trader at the window: sells whatever the market takes, pays the village head off
+// as soon as it can, sees the doctor when weak, buys the goods cheapest against its band and
+// keeps half of a large purse in the bank. Every gesture is a click; every dialog is answered.
+class WindowTrader {
+public:
+    WindowTrader(GamePlayer& player, GameDialog& window) : player_(player), window_(window) {}
+
+    int playGame()
+    {
+        int presses = 0;
+        while (window_.isVisible() && presses < 45) {
+            trade();
+            pressStation(window_, presses);
+            ++presses;
+        }
+        return presses;
+    }
+
+private:
+    const rules::GameState& state() const { return window_.state(); }
+
+    void trade()
+    {
+        for (int i = int(state().holdings.size()) - 1; i >= 0; --i) {
+            if (!rules::findOffer(state(), state().holdings[size_t(i)].name))
+                continue;
+            clickRow(window_.roomList(), i);
+            player_.answer(pressEnter()); // the preset sells all
+            clickControl(window_, GameDialog::kSell);
+        }
+        if (state().debt > 0 && state().cash >= state().debt) {
+            player_.answer(pressEnter()); // the preset repays all
+            clickControl(window_, GameDialog::kPostOffice);
+        }
+        if (state().health < 60 && state().cash > (100 - state().health) * 3500 + 2000) {
+            player_.answer(pressEnter()); // the preset heals fully
+            clickControl(window_, GameDialog::kHospital);
+        }
+        if (state().daysLeft > 1)
+            buyCheapest();
+        if (state().cash > 50000) {
+            player_.answer(pressEnter()).answer(typeAndEnter(kAmountEdit, state().cash / 2));
+            clickControl(window_, GameDialog::kBank);
+        }
+    }
+
+    void buyCheapest()
+    {
+        int best = -1;
+        double bestRatio = 0.8; // only a real bargain against the middle of the band
+        for (size_t i = 0; i < state().offers.size(); ++i) {
+            const rules::Goods& goods = rules::GoodsCatalogue[size_t(catalogueIndex(state().offers[i].name))];
+            const double ratio = state().offers[i].price / (goods.priceBase + goods.priceSpan / 2.0);
+            if (state().offers[i].price <= state().cash && ratio < bestRatio) {
+                bestRatio = ratio;
+                best = int(i);
+            }
+        }
+        if (best < 0)
+            return;
+        clickRow(window_.marketList(), best);
+        player_.answer(pressEnter()); // the preset buys as many as cash and room allow
+        clickControl(window_, GameDialog::kBuy);
+    }
+
+    GamePlayer& player_;
+    GameDialog& window_;
+};
+
+} // namespace
+
+TEST(GameDialog, AWholeGameOfFortyStationPressesThroughTheWindow)
+{
+    // The same seed and the same trader as the rules' own forty-day game, played here with
+    // clicks: the window must arrive at exactly the same figures.
+    GamePlayer player;
+    int presses = 0;
+    const int result = player.run(20240607, [&](GameDialog& window) {
+        presses = WindowTrader(player, window).playGame();
+    });
+    EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
+    EXPECT_EQ(player.answersLeft(), 0);
+    EXPECT_EQ(presses, 40);
+    EXPECT_EQ(result, IDOK);
+    ASSERT_FALSE(player.messages.empty());
+    EXPECT_EQ(player.messages.back(), utf8ToGbk("俺已经在北京40天了，该回去结婚去了。"));
+    const rules::GameState& state = player.finalState;
+    EXPECT_EQ(state.daysLeft, 0);
+    EXPECT_EQ(state.cash, 33310);
+    EXPECT_EQ(state.savings, 140624);
+    EXPECT_EQ(state.debt, 0);
+    EXPECT_EQ(state.health, 85);
+    EXPECT_EQ(state.roomCount, 100);
 }
