@@ -60,6 +60,9 @@ int ReportList::insertRow(int index, const QStringList& texts)
 {
     index = std::clamp(index, 0, rowCount());
     auto* item = new QTreeWidgetItem(texts);
+    // A column too narrow for its text cuts it; the whole text stays at hand under the mouse.
+    for (int column = 0; column < texts.size(); ++column)
+        item->setToolTip(column, texts[column]);
     if (!rowIcon_.isNull())
         item->setIcon(0, rowIcon_);
     insertTopLevelItem(index, item);
@@ -68,8 +71,10 @@ int ReportList::insertRow(int index, const QStringList& texts)
 
 void ReportList::setCellText(int row, int column, const QString& text)
 {
-    if (QTreeWidgetItem* item = topLevelItem(row))
+    if (QTreeWidgetItem* item = topLevelItem(row)) {
         item->setText(column, text);
+        item->setToolTip(column, text);
+    }
 }
 
 QString ReportList::cellText(int row, int column) const

@@ -62,3 +62,31 @@ TEST(ReportList, SortsStablyByOurComparisonAndReportsTheNewOrder)
     EXPECT_FALSE(list.isListSurface(list.header())) << "the header is a window of its own";
     EXPECT_FALSE(list.isListSurface(nullptr));
 }
+
+TEST(ReportList, DrawsARowPictureOnAClearGroundAndKeepsCutTextsAtHand)
+{
+    ReportList list;
+    list.resize(120, 120);
+    list.addColumn(QStringLiteral("商品"), 150); // wider than the list: the picture is cut there
+    list.addColumn(QStringLiteral("价格"), 67);
+    list.insertRow(0, {QStringLiteral("《上海小宝贝》（禁书）"), QStringLiteral("5000")});
+    list.insertRow(1, {QStringLiteral("进口玩具"), QStringLiteral("300")});
+    list.show();
+    list.setCellText(1, 1, QStringLiteral("301"));
+    EXPECT_EQ(list.topLevelItem(0)->toolTip(0), QStringLiteral("《上海小宝贝》（禁书）"));
+    EXPECT_EQ(list.topLevelItem(1)->toolTip(1), QStringLiteral("301"));
+
+    QRect bounds;
+    EXPECT_TRUE(list.rowPicture(2, &bounds).isNull());
+    const QPixmap picture = list.rowPicture(1, &bounds);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(bounds.width(), list.viewport()->width());
+    EXPECT_EQ(bounds.topLeft(), list.viewport()->mapTo(&list, list.visualItemRect(list.topLevelItem(1)).topLeft()));
+    const QImage image = picture.toImage();
+    int drawn = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            drawn += qAlpha(image.pixel(x, y)) != 0;
+    EXPECT_GT(drawn, 0) << "the text is drawn";
+    EXPECT_LT(drawn, image.width() * image.height() / 2) << "the ground stays clear";
+}
