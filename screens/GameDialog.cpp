@@ -286,11 +286,13 @@ void GameDialog::BeginDrag(ReportList* list, QPoint pressPos)
 
     // A window of its own, so the picture can follow the mouse outside the game window.
     auto* image = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput);
-    image->setAttribute(Qt::WA_TranslucentBackground);
     image->setAttribute(Qt::WA_TransparentForMouseEvents);
     image->setAttribute(Qt::WA_ShowWithoutActivating);
     image->setPixmap(picture);
     image->resize(bounds.size());
+    // A shape, not an alpha channel: what the row left undrawn shows the screen beneath even
+    // where no compositor blends translucent windows.
+    image->setMask(picture.mask());
 
     dragImage_ = image;
     dragSource_ = list;

@@ -11,5 +11,6 @@ sleep 1
 DISPLAY=$display "$@" &
 app=$!
 sleep "$delay"
-DISPLAY=$display xwd -root -silent | convert xwd:- "$out"
+# xwd misses transient dialogs drawn over their owner here; import reads the screen as shown.
+DISPLAY=$display import -window root "$out"
 kill $app 2>/dev/null || true

@@ -27,6 +27,8 @@ namespace {
 // left open on the fourth day.
 void tradeForAFewDays()
 {
+    // Once the days are traded, dialogs the viewer opens stay open for the camera.
+    static bool trading = true;
     ModalScript script;
     script
         .then([](QWidget* top) {
@@ -42,9 +44,10 @@ void tradeForAFewDays()
                 pressStation(window, day * 3);
             }
             clickRow(window.marketList(), 0);
+            trading = false;
         })
         .otherwise([](QWidget* dialog) {
-            if (qobject_cast<GameDialog*>(dialog))
+            if (!trading || qobject_cast<GameDialog*>(dialog))
                 return;
             // Quantity dialogs take their preset; messages are read and closed.
             pressKey(dialog, Qt::Key_Return);
