@@ -1,9 +1,12 @@
 #include "ModalScript.h"
+#include "app/artwork/Artwork.h"
 #include "platform/Gbk.h"
 #include "screens/DiaryDialog.h"
 #include "screens/NewsDialog.h"
 
 #include <QLabel>
+#include <QSet>
+#include <memory>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -59,4 +62,46 @@ TEST(MessageDialogs, LayOutTheirControlsFromTheirTemplates)
     NewsDialog news(std::string("x"));
     EXPECT_EQ(news.size(), QSize(news.units().toPixelsX(334), news.units().toPixelsY(68)));
     EXPECT_EQ(news.button(IDOK)->text(), QString::fromUtf8("确 定"));
+}
+
+TEST(MessageDialogs, ShowTheirOwnPictureBesideTheMessage)
+{
+    installGameArtwork();
+    const std::string welcome = platform::utf8ToGbk("雄心勃勃的小vu来到了北京!发财是唯一的目标!");
+    for (int kind = 0; kind < 2; ++kind) {
+        std::unique_ptr<MessageDialog> dialog;
+        if (kind == 0)
+            dialog = std::make_unique<NewsDialog>(welcome);
+        else
+            dialog = std::make_unique<DiaryDialog>(welcome);
+        dialog->show();
+        const int resource = kind == 0 ? 140 : 141;
+        QLabel* picture = nullptr;
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            if (label->property("resourceId").toInt() == resource)
+                picture = label;
+        ASSERT_NE(picture, nullptr);
+        const QImage image = picture->pixmap().toImage();
+        ASSERT_EQ(image.size(), QSize(81, 102));
+        // Not blank: a good share of the picture is painted, in several colours.
+        QSet<QRgb> colours;
+        int painted = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) > 0) {
+                    ++painted;
+                    colours.insert(image.pixel(x, y));
+                }
+        EXPECT_GT(painted, 81 * 102 / 2);
+        EXPECT_GT(colours.size(), 8);
+        // The picture lies inside the dialog; the centred message starts right of it (the
+        // message's box reaches under the picture's edge, the text does not).
+        EXPECT_TRUE(dialog->rect().contains(picture->geometry()));
+        QLabel* message = dialog->label(MessageDialog::kMessageId);
+        const int textLeft = message->geometry().center().x() -
+                             QFontMetrics(message->font()).horizontalAdvance(message->text()) / 2;
+        EXPECT_LT(picture->geometry().right(), textLeft);
+        dialog->hide();
+    }
+    EXPECT_TRUE(gameBitmap(4711).isNull());
 }

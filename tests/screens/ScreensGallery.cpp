@@ -1,6 +1,6 @@
 // Shows one of the game's windows with believable figures and keeps it open until the process
 // is stopped, so screenshots can be taken of the real windows.
-// Usage: screens_gallery game|buy|sell|amount|bank|hospital|repay|airport
+// Usage: screens_gallery game|buy|sell|amount|bank|hospital|repay|airport|news|diary
 
 #include "GamePlayer.h"
 #include "app/artwork/Artwork.h"
@@ -10,7 +10,9 @@
 #include "screens/AmountDialog.h"
 #include "screens/BankDialog.h"
 #include "screens/BuyQuantityDialog.h"
+#include "screens/DiaryDialog.h"
 #include "screens/HospitalDialog.h"
+#include "screens/NewsDialog.h"
 #include "screens/RepayDialog.h"
 #include "screens/SellQuantityDialog.h"
 
@@ -77,6 +79,10 @@ std::unique_ptr<platform::TemplateDialog> dialogNamed(const char* name)
     if (!std::strcmp(name, "repay"))
         return std::make_unique<RepayDialog>(utf8ToGbk("村长在电话中说：\"小子! 你欠俺5832元，快还!\""), 5832, 0,
                                              5832);
+    if (!std::strcmp(name, "news"))
+        return std::make_unique<NewsDialog>(utf8ToGbk("雄心勃勃的小vu来到了北京!发财是唯一的目标!"));
+    if (!std::strcmp(name, "diary"))
+        return std::make_unique<DiaryDialog>(utf8ToGbk("俺明天回家乡，快把全部货物卖掉。"));
     if (!std::strcmp(name, "airport"))
         return std::make_unique<AirportDialog>();
     return nullptr;
