@@ -73,13 +73,14 @@ BezierControls FitBezierControls(const std::vector<PointF>& fitSet)
 
     // A search step moves one coordinate, so only that axis of the curve is evaluated again.
     CurveErrorEvaluator evaluator(fitSet);
+    double best = 0.0;
     auto syncX = [&] { evaluator.setXAxis(p0.x, c1.x, c2.x, p3.x); };
     auto syncY = [&] { evaluator.setYAxis(p0.y, c1.y, c2.y, p3.y); };
-    auto errorAfterX = [&] { syncX(); return evaluator.error(); };
-    auto errorAfterY = [&] { syncY(); return evaluator.error(); };
+    auto errorAfterX = [&] { syncX(); return evaluator.error(best); };
+    auto errorAfterY = [&] { syncY(); return evaluator.error(best); };
     syncX();
     syncY();
-    double best = evaluator.error();
+    best = evaluator.error();
     for (int round = 0; round < 2; ++round) {
         // A search may end on a rejected value: set the axis back before the other one moves.
         refineCoordinate(c1.x, p0.x, best, errorAfterX);

@@ -56,23 +56,36 @@ void CurveErrorEvaluator::setAxis(Axis& axis, double p0, double c1, double c2, d
     }
 }
 
-double CurveErrorEvaluator::error()
+double CurveErrorEvaluator::error(double bound)
 {
     for (std::size_t i = 0; i < points_; ++i)
         startSearch(i, searches_[i]);
+    // The errors are never negative, so a rounded sum of them in order is at least any of its
+    // terms and at least any of its prefixes: either one above the bound settles the answer.
+    double prefix = 0.0;
+    std::size_t summed = 0;
+    auto settled = [&] {
+        for (std::size_t i = summed; i < points_; ++i)
+            if (searches_[i].done && searches_[i].error > bound)
+                return true;
+        while (summed < points_ && searches_[summed].done)
+            prefix += searches_[summed++].error;
+        return prefix > bound;
+    };
     // The points' searches are independent chains of dependent steps; stepping them side by
     // side lets the processor overlap them.
     bool running = true;
     for (int iteration = 0; running; ++iteration) {
+        if (settled())
+            return std::numeric_limits<double>::infinity();
         running = false;
         for (std::size_t i = 0; i < points_; ++i)
             if (!searches_[i].done && stepSearch(i, searches_[i], iteration))
                 running = true;
     }
-    double sum = 0.0;
-    for (const Search& search : searches_)
-        sum += search.error;
-    return sum;
+    while (summed < points_)
+        prefix += searches_[summed++].error;
+    return prefix;
 }
 
 // The coarse scan: the sample nearest the point starts the search; one on the point ends it.

@@ -6,6 +6,7 @@
 #include "widgets/BezierFit.h"
 
 #include <cstddef>
+#include <limits>
 #include <vector>
 
 namespace widgets {
@@ -18,8 +19,10 @@ public:
     void setXAxis(double p0, double c1, double c2, double p3);
     void setYAxis(double p0, double c1, double c2, double p3);
 
-    // Sum over T1..Tn of the squared distance to the nearest point found on the curve.
-    double error();
+    // Sum over T1..Tn of the squared distance to the nearest point found on the curve. Once
+    // the sum is sure to exceed `bound`, returns a value above it without finishing: the
+    // search only needs to know that a step made things worse.
+    double error(double bound = std::numeric_limits<double>::infinity());
 
 private:
     // One axis of the curve as a cubic in u = 2t - 1, u from -1 to 1.
