@@ -1,3 +1,4 @@
+#include "DialogLayoutCheck.h"
 #include "GamePlayer.h"
 #include "platform/Gbk.h"
 #include "platform/ReportList.h"
@@ -113,6 +114,15 @@ TEST(GameDialog, OpensWithTheStartingFiguresTheOpeningMarketAndItsColumns)
             EXPECT_FALSE(market->topLevelItem(row)->icon(0).isNull());
         }
         EXPECT_EQ(window.roomList()->rowCount(), 0);
+
+        // The debt shows red on black; the other displays keep their green.
+        widgets::SegmentDisplay* debt = window.display(GameDialog::kDebtDisplay);
+        EXPECT_EQ(debt->litColor(), 0x0000F0u);
+        EXPECT_EQ(debt->unlitColor(), 0u);
+        EXPECT_EQ(debt->backgroundColor(), 0u);
+        EXPECT_EQ(window.display(GameDialog::kCashDisplay)->litColor(), widgets::SegmentDisplay::DefaultLitColor);
+        // Every label and button shows its whole text.
+        expectTextsFit(window);
 
         const QStringList marketTitles{utf8("商品"), utf8("黑市价格"), QString()};
         const QStringList roomTitles{utf8("商品"), utf8("买进价格"), utf8("数量")};
