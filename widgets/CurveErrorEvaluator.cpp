@@ -99,7 +99,7 @@ void CurveErrorEvaluator::startSearch(std::size_t point, Search& search) const
     for (std::size_t k = 0; k < samples; ++k) {
         const double e = hh[k] + rr[k];
         if (e == 0.0) {
-            search = {0.0, 0.0, 0.0, 0.0, true};
+            search = {0.0, 0.0, 0.0, 0.0, true, 0};
             return;
         }
         if (k == 0 || e < bestE) {
@@ -118,6 +118,8 @@ void CurveErrorEvaluator::startSearch(std::size_t point, Search& search) const
         search.u1 = 1.0 - du_;
     search.error = 0.0;
     search.done = false;
+    const std::size_t next = nearest + 1;
+    search.firstSample = next < samples && sampleU_[next] == search.u1 ? next : samples;
 }
 
 // One secant step towards a zero of D(u) = h * Bx'(u) + r * By'(u), half the slope of the
@@ -126,8 +128,9 @@ bool CurveErrorEvaluator::stepSearch(std::size_t point, Search& s, int iteration
 {
     const PointF target = fitSet_[point + 1];
     const double u1 = s.u1;
-    const double h = x_.cubic.value(u1) - target.x;
-    const double r = y_.cubic.value(u1) - target.y;
+    const bool known = iteration == 0 && s.firstSample < sampleU_.size();
+    const double h = (known ? x_.samples[s.firstSample] : x_.cubic.value(u1)) - target.x;
+    const double r = (known ? y_.samples[s.firstSample] : y_.cubic.value(u1)) - target.y;
     const double e1 = h * h + r * r;
     const double d1 = h * x_.cubic.slope(u1) + r * y_.cubic.slope(u1);
     // The search converges in a handful of steps; the cap only guards against a cycle.

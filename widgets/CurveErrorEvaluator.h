@@ -42,6 +42,8 @@ private:
         double u0, d0, u1;
         double error;
         bool done;
+        // The coarse sample the first step lands on, whose curve point is known already.
+        std::size_t firstSample;
     };
 
     void setAxis(Axis& axis, double p0, double c1, double c2, double p3, double PointF::*coord);
