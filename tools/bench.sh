@@ -1,0 +1,172 @@
+#!/usr/bin/env bash
+# Start-up time, peak memory and idle processor time of the game, each beside an empty Qt
+# dialog of the same size measured in the same run, under a private Xvfb.
+#   tools/bench.sh [runs, default 5]
+# Environment: BENCH_BUILD_DIR (default build-harden), BENCH_NO_BUILD=1 to use that build as
+# it is, IDLE_SECONDS (default 10).
+#
+# Start time: from just before the process is started to the moment its first window is
+# mapped (visible), found by polling the X server every 5 ms with xdotool. Both programs are
+# timed the same way, so the polling cost cancels out of the ratio.
+# Peak memory: the maximum resident set size that /usr/bin/time -v reports for the process.
+# Idle: utime + stime from /proc/<pid>/stat over IDLE_SECONDS while the game window is open
+# and its ticker runs (the bare dialog simply sits there).
+# Figures are medians over the runs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs="${1:-5}"
+idle="${IDLE_SECONDS:-10}"
+build="${BENCH_BUILD_DIR:-build-harden}"
+title="都市货郎记"
+
+if [ "${BENCH_NO_BUILD:-0}" != 1 ]; then
+  cmake -S . -B "$build" -G Ninja >/dev/null
+  cmake --build "$build" -j"${JOBS:-2}" --target dushihuolang bare_dialog
+fi
+game="$build/app/dushihuolang"
+bare="$build/tools/bare_dialog/bare_dialog"
+
+work=$(mktemp -d)
+display=":$((90 + RANDOM % 400))"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+started_pids=()
+cleanup() {
+  for p in "${started_pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+export DISPLAY="$display"
+export LC_ALL=C.UTF-8
+unset QT_QPA_PLATFORM
+for _ in $(seq 200); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.05; done
+
+now_ns() { date +%s%N; }
+
+# Prints the id of a visible window named $1 that is not among the ids in $2.
+find_window() {
+  local deadline=$(( $(now_ns) + 20000000000 )) id
+  while [ "$(now_ns)" -lt "$deadline" ]; do
+    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+      case " $2 " in *" $id "*) ;; *) echo "$id"; return 0 ;; esac
+    done
+    sleep 0.005
+  done
+  echo "bench: no window named '$1' appeared" >&2
+  return 1
+}
+
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+
+# Starts a program under /usr/bin/time; sets launched_pid (the program) and time_log.
+launch() {
+  time_log="$work/time.$RANDOM$RANDOM"
+  /usr/bin/time -v -o "$time_log" "$@" >/dev/null 2>&1 &
+  local time_pid=$!
+  started_pids+=("$time_pid")
+  launched_pid=""
+  for _ in $(seq 200); do
+    launched_pid=$(pgrep -P "$time_pid" || true)
+    [ -n "$launched_pid" ] && break
+    sleep 0.005
+  done
+  launched_time_pid=$time_pid
+}
+
+finish() {
+  kill "$launched_pid" 2>/dev/null || true
+  wait "$launched_time_pid" 2>/dev/null || true
+  sed -n 's/^\s*Maximum resident set size (kbytes): //p' "$time_log"
+}
+
+window_size() { xdotool getwindowgeometry --shell "$1" | awk -F= '/^WIDTH|^HEIGHT/ { printf "%s ", $2 }'; }
+
+# One start-up measurement of the game: "<ms> <peak kB> <width> <height>".
+start_game() {
+  local t0 id ms size rss
+  t0=$(now_ns)
+  launch "$game"
+  id=$(find_window "$title" "")
+  ms=$(( ($(now_ns) - t0) / 1000000 ))
+  size=$(window_size "$id")
+  rss=$(finish)
+  echo "$ms $rss $size"
+}
+
+start_bare() { # width height
+  local t0 ms rss
+  t0=$(now_ns)
+  launch "$bare" "$1" "$2" bare_dialog
+  find_window bare_dialog "" >/dev/null
+  ms=$(( ($(now_ns) - t0) / 1000000 ))
+  rss=$(finish)
+  echo "$ms $rss"
+}
+
+# Opens the game window from the start screen and idles in it: "<cpu %> <peak kB> <w> <h>".
+idle_game() {
+  local start_id news_id game_id before after size rss
+  launch "$game"
+  start_id=$(find_window "$title" "")
+  xdotool windowfocus --sync "$start_id" 2>/dev/null || xdotool windowfocus "$start_id"
+  xdotool key Return
+  news_id=$(find_window "北京新闻" "")
+  xdotool windowfocus "$news_id"
+  xdotool key Return
+  game_id=$(find_window "$title" "$start_id")
+  size=$(window_size "$game_id")
+  sleep 1
+  before=$(cpu_ticks "$launched_pid")
+  sleep "$idle"
+  after=$(cpu_ticks "$launched_pid")
+  rss=$(finish)
+  echo "$(awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$idle" 'BEGIN { printf "%.2f", 100 * t / hz / s }') $rss $size"
+}
+
+idle_bare() { # width height
+  local before after rss
+  launch "$bare" "$1" "$2" bare_dialog
+  find_window bare_dialog "" >/dev/null
+  sleep 1
+  before=$(cpu_ticks "$launched_pid")
+  sleep "$idle"
+  after=$(cpu_ticks "$launched_pid")
+  rss=$(finish)
+  echo "$(awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$idle" 'BEGIN { printf "%.2f", 100 * t / hz / s }') $rss"
+}
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0) ? a / b : 0 }'; }
+
+# A first start of each warms the disk cache and fontconfig's, and gives the window sizes.
+read -r _ _ start_w start_h < <(start_game)
+start_bare "$start_w" "$start_h" >/dev/null
+
+: >"$work/start"
+for _ in $(seq "$runs"); do
+  read -r g_ms g_rss _ _ < <(start_game)
+  read -r b_ms b_rss < <(start_bare "$start_w" "$start_h")
+  echo "$g_ms $g_rss $b_ms $b_rss" >>"$work/start"
+done
+
+: >"$work/idle"
+idle_runs=$(( runs < 3 ? runs : 3 ))
+for _ in $(seq "$idle_runs"); do
+  read -r g_cpu g_rss game_w game_h < <(idle_game)
+  read -r b_cpu b_rss < <(idle_bare "$game_w" "$game_h")
+  echo "$g_cpu $g_rss $b_cpu $b_rss" >>"$work/idle"
+done
+
+col() { awk -v c="$2" '{ print $c }' "$1" | median; }
+gs=$(col "$work/start" 1); gsm=$(col "$work/start" 2); bs=$(col "$work/start" 3); bsm=$(col "$work/start" 4)
+gi=$(col "$work/idle" 1); gim=$(col "$work/idle" 2); bi=$(col "$work/idle" 3); bim=$(col "$work/idle" 4)
+
+echo
+echo "start screen ${start_w}x${start_h}, game window ${game_w}x${game_h}; medians of $runs start runs, $idle_runs idle runs of ${idle}s"
+printf '%-34s %12s %12s %8s %8s\n' "" game bare_dialog ratio target
+printf '%-34s %12s %12s %8s %8s\n' "start to first window shown (ms)" "$gs" "$bs" "$(ratio "$gs" "$bs")" "<=1.2"
+printf '%-34s %12s %12s %8s %8s\n' "peak RSS, start screen (kB)" "$gsm" "$bsm" "$(ratio "$gsm" "$bsm")" "<=1.2"
+printf '%-34s %12s %12s %8s %8s\n' "peak RSS, game window idle (kB)" "$gim" "$bim" "$(ratio "$gim" "$bim")" ""
+printf '%-34s %12s %12s %8s %8s\n' "idle CPU, % of one core" "$gi" "$bi" "" "<=1"
