@@ -1,0 +1,133 @@
+#include "screens/StartDialog.h"
+
+#include "platform/Gbk.h"
+#include "platform/Resources.h"
+#include "rules/EndOfGame.h"
+#include "screens/AboutDialog.h"
+#include "screens/GameDialog.h"
+#include "screens/HighScoreDialog.h"
+#include "screens/NewsDialog.h"
+#include "screens/ScoreFile.h"
+
+#include <QAction>
+#include <QLineEdit>
+
+using namespace platform;
+
+namespace {
+
+const DialogTemplate kStartTemplate{
+    StartDialog::kTemplateId, "都市货郎记", 307, 293, {"MS Sans Serif", 8}, true,
+    {
+        {StartDialog::kNameBox, ControlKind::Edit, "", 110, 193, 84, 14, Border},
+        {StartDialog::kStartGame, ControlKind::DefaultPushButton, "开始新游戏 >>", 90, 220, 134, 18},
+        {IDCANCEL, ControlKind::PushButton, "逃离北京", 90, 265, 132, 18},
+        {IDC_STATIC, ControlKind::Static, "您从家乡来到北京，举目无亲，仅剩现金2000元，同时还欠村长5400元高利贷。", 15, 26, 285, 11},
+        {IDC_STATIC, ControlKind::Static, "“自己动手，丰衣足食”。考虑再三，您决定在北京做生意，每天在地铁各站", 15, 40, 276, 8},
+        {IDC_STATIC, ControlKind::Static, "之间倒卖各种物品。您只能在北京停留40天，必须回故乡结婚。", 18, 56, 254, 8},
+        {IDC_STATIC, ControlKind::Static, "您的目标是在这40天内还掉迅速增长的债务，而且还要赚大钱，登上富人榜。", 17, 74, 277, 8},
+        {IDC_STATIC, ControlKind::Static, "但是发财并不容易，北京的小偷、流氓、坏人、工商局、卫生局的人都会找您", 18, 94, 277, 8},
+        {IDC_STATIC, ControlKind::Static, "麻烦。您必须与他们斗智斗勇。", 18, 109, 277, 8},
+        {IDC_STATIC, ControlKind::Static, "您应该在邮局给村长还钱。另外，身上现金太多是危险的，应该在银行存钱。", 15, 169, 274, 8},
+        {StartDialog::kShowAbout, ControlKind::PushButton, "关于本游戏", 172, 245, 50, 14},
+        {StartDialog::kShowScores, ControlKind::PushButton, "高分记录", 90, 245, 50, 14},
+        {IDC_STATIC, ControlKind::Static, "输入您的大名：", 35, 197, 65, 8},
+        {IDC_STATIC, ControlKind::Static, "您在海淀区租的房子最多只能放100个东西。", 15, 152, 248, 8},
+        {IDC_STATIC, ControlKind::Static, "故 事 简 介", 115, 5, 45, 10},
+        {IDC_STATIC, ControlKind::Static, "要  点", 130, 125, 34, 9, Centered},
+        {IDC_STATIC, ControlKind::Static, "正确策略：先倒卖便宜的积累资金，后倒卖贵的赚大钱。", 17, 135, 240, 8},
+    }};
+
+constexpr int kGameIcon = 128;
+constexpr const char* kDefaultPlayerName = "小vu";
+constexpr const char* kAboutItemText = "关于都市货郎记";
+// The game's author does not play it.
+constexpr const char* kReservedName = "柏青崖";
+
+} // namespace
+
+rules::GameState StartDialog::playGameInWindow()
+{
+    GameDialog window;
+    window.runModal();
+    return window.state();
+}
+
+StartDialog::StartDialog(GameRunner playGame, QWidget* owner)
+    : TemplateDialog(kStartTemplate, owner)
+    , playerName_(utf8ToGbk(kDefaultPlayerName))
+    , playGame_(std::move(playGame))
+{
+    setWindowIcon(iconResource(kGameIcon));
+
+    // No window menu to extend here: the about item is on the start screen's right-click menu,
+    // and F1 opens it too.
+    aboutAction_ = new QAction(QString::fromUtf8(kAboutItemText), this);
+    aboutAction_->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(aboutAction_, &QAction::triggered, this, &StartDialog::onShowAbout);
+    addAction(aboutAction_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+bool StartDialog::initDialog()
+{
+    QLineEdit* nameBox = edit(kNameBox);
+    nameBox->setText(fromGbk(playerName_));
+    // The focus goes to the first control, the name box, with the name selected so that
+    // typing replaces it.
+    nameBox->selectAll();
+    return true;
+}
+
+void StartDialog::onCommand(int id)
+{
+    switch (id) {
+    case kStartGame: onStartGame(); break;
+    case kShowAbout: onShowAbout(); break;
+    case kShowScores: onShowScores(); break;
+    default: break;
+    }
+}
+
+std::string StartDialog::nameInBox() const
+{
+    return toGbk(edit(kNameBox)->text());
+}
+
+// The name is taken whole, as typed: no trimming, and an empty name is a name.
+void StartDialog::onStartGame()
+{
+    const std::string name = nameInBox();
+    if (name == utf8ToGbk(kReservedName)) {
+        NewsDialog(utf8ToGbk("本游戏的作者柏青崖不玩这个游戏。")).runModal();
+        return;
+    }
+    NewsDialog(utf8ToGbk("雄心勃勃的") + name + utf8ToGbk("来到了北京!发财是唯一的目标!")).runModal();
+    reportResult(playGame_());
+}
+
+// The name is read again: it is the box's, not the one the game started with.
+void StartDialog::reportResult(const rules::GameState& closedGame)
+{
+    finalWealth_ = rules::finalWealth(closedGame);
+    if (finalWealth_ < 1) {
+        NewsDialog(rules::sentHomeNews(nameInBox())).runModal();
+        return;
+    }
+    HighScoreDialog list;
+    scorefile::load();
+    list.addResult(nameInBox(), finalWealth_, closedGame.health);
+    list.runModal();
+}
+
+void StartDialog::onShowScores()
+{
+    HighScoreDialog list;
+    scorefile::load();
+    list.runModal();
+}
+
+void StartDialog::onShowAbout()
+{
+    AboutDialog().runModal();
+}

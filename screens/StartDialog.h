@@ -1,0 +1,53 @@
+#pragma once
+// "都市货郎记", the start screen: tells the story, takes the player's name and starts game after
+// game. It lives for the whole run; when it closes, the program ends.
+
+#include "platform/TemplateDialog.h"
+#include "rules/GameState.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class QAction;
+
+class StartDialog : public platform::TemplateDialog {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateId = 102;
+    enum Control {
+        kNameBox = 1046,
+        kStartGame = 1000,
+        kShowAbout = 1025,
+        kShowScores = 1026,
+    };
+
+    // Plays one whole game and hands back the state its window closed with.
+    using GameRunner = std::function<rules::GameState()>;
+    // The real game: the game window, run modally.
+    static rules::GameState playGameInWindow();
+
+    explicit StartDialog(GameRunner playGame = playGameInWindow, QWidget* owner = nullptr);
+
+    // The result of the last game; 0 before the first.
+    std::int32_t finalWealth() const { return finalWealth_; }
+    // Right-click menu and F1: stands in for the about item of a window menu.
+    QAction* aboutAction() const { return aboutAction_; }
+
+protected:
+    bool initDialog() override;
+    void onCommand(int id) override;
+
+private:
+    void onStartGame();
+    void onShowScores();
+    void onShowAbout();
+    void reportResult(const rules::GameState& closedGame);
+    // The name as the box holds it now, in GBK.
+    std::string nameInBox() const;
+
+    std::int32_t finalWealth_ = 0;
+    std::string playerName_;
+    GameRunner playGame_;
+    QAction* aboutAction_ = nullptr;
+};

@@ -1,0 +1,587 @@
+#include "GamePlayer.h"
+#include "ModalScript.h"
+#include "app/artwork/Artwork.h"
+#include "platform/Gbk.h"
+#include "platform/ReportList.h"
+#include "rules/GoodsCatalogue.h"
+#include "rules/Random.h"
+#include "rules/Trading.h"
+#include "score/ScoreFile.h"
+#include "screens/AboutDialog.h"
+#include "screens/GameDialog.h"
+#include "screens/HighScoreDialog.h"
+#include "screens/MessageDialog.h"
+#include "screens/NewsDialog.h"
+#include "screens/ScoreFile.h"
+#include "screens/StartDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QTest>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <deque>
+#include <gtest/gtest.h>
+
+using platform::IDCANCEL;
+using platform::fromGbk;
+using platform::toGbk;
+using platform::utf8ToGbk;
+
+namespace {
+
+constexpr int kAmountEdit = 1038;
+// A seed whose forty days the trader below ends rich.
+constexpr std::uint32_t kWinningSeed = 20240607;
+constexpr std::uint32_t kQuietSeed = 2;
+
+QString utf8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+std::string joined(const QStringList& texts)
+{
+    return texts.join(QStringLiteral(" | ")).toStdString();
+}
+
+// Types a name into the start screen's box as a player with a Chinese input method does: the
+// method commits the composed text into the box, replacing what was there.
+void typeName(QWidget* dialog, const QString& name)
+{
+    QLineEdit* box = qobject_cast<StartDialog*>(dialog)->edit(StartDialog::kNameBox);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QInputMethodEvent commit;
+    commit.setCommitString(name);
+    QApplication::sendEvent(box, &commit);
+}
+
+StartDialog* asStartScreen(QWidget* dialog)
+{
+    return qobject_cast<StartDialog*>(dialog);
+}
+
+int catalogueIndex(const std::string& name)
+{
+    for (int i = 0; i < rules::kGoodsCount; ++i)
+        if (name == rules::GoodsCatalogue[size_t(i)].name)
+            return i;
+    return -1;
+}
+
+// Plays the whole screen flow as a person would. Whatever comes to the top is answered by its
+// kind: the start screen and each new game window by the next action queued for them, news
+// and diary messages and message boxes are read and closed with Enter, the list and the about
+// box are looked at and closed, and every other dialog (those a game opens) gets the next
+// queued answer. Nothing unplanned can hang a test: it is recorded and cancelled.
+class ScreenFlow {
+public:
+    using Step = ModalScript::Step;
+    using GameAction = std::function<void(GameDialog&)>;
+    using ListLook = std::function<void(HighScoreDialog&)>;
+
+    ScreenFlow& onStartScreen(Step step)
+    {
+        startScreenSteps_.push_back(std::move(step));
+        return *this;
+    }
+    ScreenFlow& inGame(GameAction action)
+    {
+        games_.push_back(std::move(action));
+        return *this;
+    }
+    ScreenFlow& onList(ListLook look)
+    {
+        lists_.push_back(std::move(look));
+        return *this;
+    }
+    ScreenFlow& answer(Step step)
+    {
+        answers_.push_back(std::move(step));
+        return *this;
+    }
+
+    // Opens the start screen with `game` as its game and plays the flow until it closes.
+    int run(StartDialog::GameRunner game = StartDialog::playGameInWindow)
+    {
+        int result = -1;
+        ModalScript script;
+        script.otherwise([this](QWidget* dialog) { respond(dialog); });
+        script.run([&] {
+            StartDialog screen(std::move(game));
+            result = screen.runModal();
+            finalWealth = screen.finalWealth();
+        });
+        unexpected << script.unexpected();
+        if (!startScreenSteps_.empty() || !games_.empty() || !lists_.empty() || !answers_.empty())
+            unexpected << QStringLiteral("the flow ended with actions left");
+        return result;
+    }
+
+    std::vector<std::string> news;  // GBK, as shown
+    std::vector<std::string> diary; // GBK, as shown
+    QStringList boxes;
+    QStringList aboutTitles;
+    QStringList unexpected;
+    int gamesOpened = 0;
+    int listsShown = 0;
+    std::int32_t finalWealth = 0;
+
+private:
+    void respond(QWidget* dialog)
+    {
+        if (auto* screen = qobject_cast<StartDialog*>(dialog)) {
+            runNext(startScreenSteps_, screen);
+            return;
+        }
+        if (auto* window = qobject_cast<GameDialog*>(dialog)) {
+            // It comes back on top after every dialog it opened.
+            if (window == currentGame_)
+                return;
+            currentGame_ = window;
+            ++gamesOpened;
+            if (games_.empty()) {
+                unexpected << QStringLiteral("a game no action was queued for");
+            } else {
+                GameAction action = std::move(games_.front());
+                games_.pop_front();
+                action(*window);
+            }
+            if (window->isVisible())
+                pressKey(window, Qt::Key_Escape);
+            return;
+        }
+        if (qobject_cast<NewsDialog*>(dialog) || qobject_cast<MessageDialog*>(dialog)) {
+            (qobject_cast<NewsDialog*>(dialog) ? news : diary).push_back(gbkTextOf(dialog));
+            pressKey(dialog, Qt::Key_Return);
+            return;
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+            boxes << box->text();
+            pressKey(dialog, Qt::Key_Return);
+            return;
+        }
+        if (auto* list = qobject_cast<HighScoreDialog*>(dialog)) {
+            ++listsShown;
+            if (!lists_.empty()) {
+                ListLook look = std::move(lists_.front());
+                lists_.pop_front();
+                look(*list);
+            }
+            pressKey(dialog, Qt::Key_Return);
+            return;
+        }
+        if (qobject_cast<AboutDialog*>(dialog)) {
+            aboutTitles << windowTitleOf(dialog);
+            pressKey(dialog, Qt::Key_Return);
+            return;
+        }
+        runNext(answers_, dialog);
+    }
+
+    void runNext(std::deque<Step>& steps, QWidget* dialog)
+    {
+        if (steps.empty()) {
+            unexpected << windowTitleOf(dialog) + QStringLiteral(": ") + textOf(dialog);
+            pressKey(dialog, Qt::Key_Escape);
+            return;
+        }
+        Step step = std::move(steps.front());
+        steps.pop_front();
+        step(dialog);
+    }
+
+    std::deque<Step> startScreenSteps_;
+    std::deque<GameAction> games_;
+    std::deque<ListLook> lists_;
+    std::deque<Step> answers_;
+    QPointer<GameDialog> currentGame_;
+};
+
+// A plain trader at the game window: sells whatever the market takes, pays the village head
+// off as soon as it can, sees the doctor when weak, buys the goods cheapest against their band
+// and keeps half of a large purse in the bank. The dialogs it opens are answered through `flow`.
+class Trader {
+public:
+    Trader(ScreenFlow& flow, GameDialog& window) : flow_(flow), window_(window) {}
+
+    void playForty()
+    {
+        for (int press = 0; window_.isVisible() && press < 45; ++press) {
+            trade();
+            pressStation(window_, press);
+        }
+    }
+
+private:
+    const rules::GameState& state() const { return window_.state(); }
+
+    void trade()
+    {
+        for (int i = int(state().holdings.size()) - 1; i >= 0; --i) {
+            if (!rules::findOffer(state(), state().holdings[size_t(i)].name))
+                continue;
+            clickRow(window_.roomList(), i);
+            flow_.answer(pressEnter()); // the preset sells all
+            clickControl(window_, GameDialog::kSell);
+        }
+        if (state().debt > 0 && state().cash >= state().debt) {
+            flow_.answer(pressEnter()); // the preset repays all
+            clickControl(window_, GameDialog::kPostOffice);
+        }
+        if (state().health < 60 && state().cash > (100 - state().health) * 3500 + 2000) {
+            flow_.answer(pressEnter()); // the preset heals fully
+            clickControl(window_, GameDialog::kHospital);
+        }
+        if (state().daysLeft > 1)
+            buyCheapest();
+        if (state().cash > 50000) {
+            flow_.answer(pressEnter()).answer(typeAndEnter(kAmountEdit, state().cash / 2));
+            clickControl(window_, GameDialog::kBank);
+        }
+    }
+
+    void buyCheapest()
+    {
+        int best = -1;
+        double bestRatio = 0.8; // only a real bargain against the middle of the band
+        for (size_t i = 0; i < state().offers.size(); ++i) {
+            const rules::Goods& goods = rules::GoodsCatalogue[size_t(catalogueIndex(state().offers[i].name))];
+            const double ratio = state().offers[i].price / (goods.priceBase + goods.priceSpan / 2.0);
+            if (state().offers[i].price <= state().cash && ratio < bestRatio) {
+                bestRatio = ratio;
+                best = int(i);
+            }
+        }
+        if (best < 0)
+            return;
+        clickRow(window_.marketList(), best);
+        flow_.answer(pressEnter()); // the preset buys as many as cash and room allow
+        clickControl(window_, GameDialog::kBuy);
+    }
+
+    ScreenFlow& flow_;
+    GameDialog& window_;
+};
+
+// Each test keeps its list in a folder of its own, and sees a process end instead of suffering it.
+class StartDialogTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        installGameArtwork();
+        ASSERT_TRUE(folder.isValid());
+        scorefile::redirect(scoreFile());
+        scorefile::setProcessEnd([this](int code) { exitCodes.push_back(code); });
+    }
+    void TearDown() override
+    {
+        scorefile::redirect(QString());
+        scorefile::setProcessEnd(nullptr);
+        EXPECT_TRUE(flow.unexpected.isEmpty()) << joined(flow.unexpected);
+    }
+    QString scoreFile() const { return folder.filePath("score.txt"); }
+
+    static ModalScript::Step press(Qt::Key key)
+    {
+        return [key](QWidget* dialog) { pressKey(dialog, key); };
+    }
+    static ModalScript::Step typeNameAndStart(const char* name)
+    {
+        return [name](QWidget* dialog) {
+            typeName(dialog, QString::fromUtf8(name));
+            pressKey(dialog, Qt::Key_Return);
+        };
+    }
+
+    static std::string welcome(const char* name)
+    {
+        return utf8ToGbk("雄心勃勃的") + utf8ToGbk(name) + utf8ToGbk("来到了北京!发财是唯一的目标!");
+    }
+    static std::string sentHome(const char* name)
+    {
+        return utf8ToGbk("《北京游戏报》报道: 玩家“") + utf8ToGbk(name) + utf8ToGbk("”在北京没挣着钱，被遣送回家。");
+    }
+
+    QTemporaryDir folder;
+    std::vector<int> exitCodes;
+    ScreenFlow flow;
+};
+
+QStringList rowTexts(platform::ReportList* rows, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < rows->columnCount(); ++column)
+        texts << rows->cellText(row, column);
+    return texts;
+}
+
+QStringList labelTexts(QWidget* dialog)
+{
+    QStringList texts;
+    for (QLabel* label : dialog->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        texts << label->text();
+    return texts;
+}
+
+} // namespace
+
+TEST_F(StartDialogTest, OpensWithTheStoryAndTheNameSelectedInItsFocusedBox)
+{
+    flow.onStartScreen([](QWidget* dialog) {
+        StartDialog* screen = asStartScreen(dialog);
+        EXPECT_EQ(screen->windowTitle(), utf8("都市货郎记"));
+        EXPECT_FALSE(screen->windowIcon().isNull());
+        QLineEdit* nameBox = screen->edit(StartDialog::kNameBox);
+        ASSERT_NE(nameBox, nullptr);
+        EXPECT_EQ(toGbk(nameBox->text()), utf8ToGbk("小vu"));
+        EXPECT_EQ(screen->focusWidget(), nameBox);
+        EXPECT_EQ(nameBox->selectedText(), nameBox->text()) << "typing replaces the offered name";
+
+        EXPECT_TRUE(screen->button(StartDialog::kStartGame)->isDefault());
+        EXPECT_EQ(screen->controlText(StartDialog::kStartGame), utf8("开始新游戏 >>"));
+        EXPECT_EQ(screen->controlText(IDCANCEL), utf8("逃离北京"));
+        EXPECT_EQ(screen->controlText(StartDialog::kShowAbout), utf8("关于本游戏"));
+        EXPECT_EQ(screen->controlText(StartDialog::kShowScores), utf8("高分记录"));
+
+        const QStringList story{
+            utf8("您从家乡来到北京，举目无亲，仅剩现金2000元，同时还欠村长5400元高利贷。"),
+            utf8("“自己动手，丰衣足食”。考虑再三，您决定在北京做生意，每天在地铁各站"),
+            utf8("之间倒卖各种物品。您只能在北京停留40天，必须回故乡结婚。"),
+            utf8("您的目标是在这40天内还掉迅速增长的债务，而且还要赚大钱，登上富人榜。"),
+            utf8("但是发财并不容易，北京的小偷、流氓、坏人、工商局、卫生局的人都会找您"),
+            utf8("麻烦。您必须与他们斗智斗勇。"),
+            utf8("您应该在邮局给村长还钱。另外，身上现金太多是危险的，应该在银行存钱。"),
+            utf8("输入您的大名："),
+            utf8("您在海淀区租的房子最多只能放100个东西。"),
+            utf8("故 事 简 介"),
+            utf8("要  点"),
+            utf8("正确策略：先倒卖便宜的积累资金，后倒卖贵的赚大钱。"),
+        };
+        EXPECT_EQ(labelTexts(screen), story);
+        // Every text fits its rectangle in the game's font.
+        for (QLabel* label : screen->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+                << label->text().toStdString();
+        pressKey(screen, Qt::Key_Escape);
+    });
+    EXPECT_EQ(flow.run(), IDCANCEL);
+    EXPECT_EQ(flow.gamesOpened, 0);
+    EXPECT_FALSE(QFile::exists(scoreFile())) << "closing the start screen leaves no file behind";
+}
+
+TEST_F(StartDialogTest, TheAuthorsNameIsRefusedButTheSameNameAfterABlankPlays)
+{
+    flow.onStartScreen(typeNameAndStart("柏青崖"))
+        .onStartScreen([](QWidget* dialog) {
+            EXPECT_EQ(textOf(dialog, StartDialog::kNameBox), utf8("柏青崖"));
+            typeName(dialog, utf8(" 柏青崖"));
+            pressKey(dialog, Qt::Key_Return);
+        })
+        .inGame([](GameDialog&) {})
+        .onStartScreen(press(Qt::Key_Escape));
+    flow.run();
+    EXPECT_EQ(flow.news, (std::vector<std::string>{utf8ToGbk("本游戏的作者柏青崖不玩这个游戏。"), welcome(" 柏青崖"),
+                                                   sentHome(" 柏青崖")}));
+    EXPECT_EQ(flow.gamesOpened, 1);
+}
+
+TEST_F(StartDialogTest, AGameLeftAtOnceSendsThePlayerHomeAndWritesNoFile)
+{
+    flow.onStartScreen(press(Qt::Key_Return))
+        .inGame([](GameDialog& window) {
+            EXPECT_EQ(window.state().cash, 2000);
+            EXPECT_EQ(window.state().debt, 5400);
+        })
+        .onStartScreen(press(Qt::Key_Escape));
+    flow.run();
+    EXPECT_EQ(flow.news, (std::vector<std::string>{welcome("小vu"), sentHome("小vu")}));
+    EXPECT_EQ(flow.finalWealth, 2000 - 5400);
+    EXPECT_EQ(flow.listsShown, 0);
+    EXPECT_FALSE(QFile::exists(scoreFile()));
+    EXPECT_TRUE(exitCodes.empty());
+}
+
+TEST_F(StartDialogTest, AWinningGameEntersTheListWithItsRowSelectedAndRewritesTheFile)
+{
+    // An old list on file, which the new result must join.
+    score::ScoreTable old = score::defaultScoreTable();
+    old[9] = {"last", 7, 50};
+    ASSERT_TRUE(score::saveScores(QFile::encodeName(scoreFile()).toStdString(), old));
+
+    rules::GameState closed;
+    QStringList selectedRow;
+    int highlight = -1;
+    bool savedBeforeShown = false;
+    flow.onStartScreen([](QWidget* dialog) {
+            typeName(dialog, utf8("货郎张三"));
+            rules::seedRandom(kWinningSeed);
+            pressKey(dialog, Qt::Key_Return);
+        })
+        .inGame([&](GameDialog& window) {
+            Trader(flow, window).playForty();
+            closed = window.state();
+        })
+        .onList([&](HighScoreDialog& list) {
+            score::ScoreTable onFile;
+            score::loadScores(QFile::encodeName(scoreFile()).toStdString(), onFile);
+            savedBeforeShown = onFile[4].money == 173934;
+            highlight = list.highlightRow();
+            platform::ReportList* rows = list.list(HighScoreDialog::kList);
+            if (rows->selectedRow() >= 0)
+                selectedRow = rowTexts(rows, rows->selectedRow());
+        })
+        .onStartScreen(press(Qt::Key_Escape));
+    flow.run();
+    EXPECT_EQ(closed.daysLeft, 0) << "the game ran its forty days";
+    ASSERT_FALSE(flow.diary.empty());
+    EXPECT_EQ(flow.diary.back(), utf8ToGbk("俺已经在北京40天了，该回去结婚去了。"));
+
+    // The figures this seed and trader always reach.
+    EXPECT_EQ(closed.cash, 33310);
+    EXPECT_EQ(closed.savings, 140624);
+    EXPECT_EQ(closed.debt, 0);
+    EXPECT_EQ(closed.health, 85);
+    EXPECT_EQ(flow.finalWealth, 173934);
+    ASSERT_FALSE(flow.news.empty());
+    EXPECT_EQ(flow.news.front(), welcome("货郎张三"));
+    EXPECT_EQ(flow.listsShown, 1);
+    EXPECT_TRUE(savedBeforeShown);
+    EXPECT_EQ(highlight, 4);
+    EXPECT_EQ(selectedRow, (QStringList{utf8("第五名"), utf8("货郎张三"), "173934", "85"}));
+
+    score::ScoreTable onFile;
+    score::loadScores(QFile::encodeName(scoreFile()).toStdString(), onFile);
+    score::ScoreTable expected = old;
+    for (int k = 9; k > 4; --k)
+        expected[size_t(k)] = expected[size_t(k - 1)];
+    expected[4] = {utf8ToGbk("货郎张三"), 173934, 85};
+    EXPECT_EQ(onFile, expected) << "the old tenth dropped out";
+    EXPECT_TRUE(exitCodes.empty());
+}
+
+TEST_F(StartDialogTest, TheListFromTheStartScreenCreatesTheDefaultFile)
+{
+    QStringList firstRow;
+    int rowCount = 0;
+    int selected = -1;
+    flow.onStartScreen([](QWidget* dialog) { clickButton(dialog, StartDialog::kShowScores); })
+        .onList([&](HighScoreDialog& list) {
+            platform::ReportList* rows = list.list(HighScoreDialog::kList);
+            rowCount = rows->rowCount();
+            selected = rows->selectedRow();
+            firstRow = rowTexts(rows, 0);
+        })
+        .onStartScreen(press(Qt::Key_Escape));
+    flow.run();
+    EXPECT_EQ(flow.listsShown, 1);
+    EXPECT_EQ(rowCount, 10);
+    EXPECT_EQ(selected, 0);
+    EXPECT_EQ(firstRow, (QStringList{utf8("第一名"), "zuv", "12500720", "98"}));
+
+    QFile file(scoreFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(bytes, QByteArray::fromStdString(score::formatScores(score::defaultScoreTable())));
+    EXPECT_EQ(bytes.count("\r\n"), 30);
+    EXPECT_TRUE(bytes.startsWith("zuv\r\n12500720\r\n98\r\nvo\r\n830050\r\n100\r\n"));
+}
+
+TEST_F(StartDialogTest, TwoGamesInOneRunTheSecondFreshWithTheNameKept)
+{
+    rules::GameState secondOpening;
+    QString nameAfterward;
+    flow.onStartScreen([](QWidget* dialog) {
+            // A first day without events, so that the good bought is still in the room.
+            rules::seedRandom(kQuietSeed);
+            typeNameAndStart("阿福")(dialog);
+        })
+        .inGame([&](GameDialog& window) {
+            // Buy one and ride a day, so that this game's state is plainly not a new one.
+            clickRow(window.marketList(), 0);
+            flow.answer(typeAndEnter(1053, 1));
+            clickControl(window, GameDialog::kBuy);
+            pressStation(window, 0);
+            EXPECT_EQ(window.state().roomCount, 1);
+            EXPECT_EQ(window.state().daysLeft, 39);
+        })
+        .onStartScreen([](QWidget* dialog) {
+            EXPECT_EQ(textOf(dialog, StartDialog::kNameBox), utf8("阿福"));
+            pressKey(dialog, Qt::Key_Return);
+        })
+        .inGame([&](GameDialog& window) {
+            secondOpening = window.state();
+            EXPECT_EQ(window.controlText(GameDialog::kDayCaption), utf8("都市货郎记"));
+            EXPECT_EQ(window.roomList()->rowCount(), 0);
+        })
+        .onStartScreen([&](QWidget* dialog) {
+            nameAfterward = textOf(dialog, StartDialog::kNameBox);
+            pressKey(dialog, Qt::Key_Escape);
+        });
+    flow.run();
+    EXPECT_EQ(flow.gamesOpened, 2);
+    EXPECT_EQ(secondOpening.cash, 2000);
+    EXPECT_EQ(secondOpening.debt, 5400);
+    EXPECT_EQ(secondOpening.savings, 0);
+    EXPECT_EQ(secondOpening.health, 100);
+    EXPECT_EQ(secondOpening.daysLeft, 40);
+    EXPECT_EQ(secondOpening.roomCount, 0);
+    EXPECT_TRUE(secondOpening.holdings.empty());
+    ASSERT_GE(flow.news.size(), 4u);
+    EXPECT_EQ(flow.news.front(), welcome("阿福"));
+    const auto secondWelcome = std::find(flow.news.begin() + 1, flow.news.end(), welcome("阿福"));
+    ASSERT_NE(secondWelcome, flow.news.end());
+    EXPECT_EQ(*(secondWelcome - 1), sentHome("阿福"));
+    EXPECT_EQ(flow.news.back(), sentHome("阿福"));
+    EXPECT_EQ(nameAfterward, utf8("阿福"));
+    EXPECT_FALSE(QFile::exists(scoreFile()));
+}
+
+TEST_F(StartDialogTest, TheAboutBoxOpensFromItsButtonAndFromTheAboutItem)
+{
+    flow.onStartScreen([](QWidget* dialog) { clickButton(dialog, StartDialog::kShowAbout); })
+        .onStartScreen([](QWidget* dialog) {
+            QAction* item = asStartScreen(dialog)->aboutAction();
+            ASSERT_NE(item, nullptr);
+            EXPECT_EQ(item->text(), utf8("关于都市货郎记"));
+            EXPECT_TRUE(dialog->actions().contains(item)) << "offered on the start screen's own menu";
+            EXPECT_EQ(dialog->contextMenuPolicy(), Qt::ActionsContextMenu);
+            item->trigger();
+        })
+        .onStartScreen([](QWidget* dialog) {
+            // Shortcuts reach the active window only. The about box it opens is counted below.
+            QApplication::setActiveWindow(dialog);
+            pressKey(dialog, Qt::Key_F1);
+        })
+        .onStartScreen(press(Qt::Key_Escape));
+    flow.run();
+    EXPECT_EQ(flow.aboutTitles, QStringList(3, utf8("关于都市货郎记")));
+}
+
+TEST_F(StartDialogTest, AResultThatCannotBeSavedEndsTheProcessWithoutTheList)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir("score.txt")) << "a folder where the file should be";
+    // The game runner stands in for a game that ended with 1 yuan.
+    const auto oneYuan = [] {
+        rules::GameState state;
+        state.cash = 1;
+        state.debt = 0;
+        state.health = -3;
+        return state;
+    };
+    flow.onStartScreen(press(Qt::Key_Return)).onStartScreen(press(Qt::Key_Escape));
+    flow.run(oneYuan);
+    EXPECT_EQ(flow.finalWealth, 1);
+    EXPECT_EQ(flow.boxes, QStringList{utf8("Error: score file can not be opened.")});
+    EXPECT_EQ(exitCodes, std::vector<int>{-1});
+    EXPECT_EQ(flow.listsShown, 0);
+}
