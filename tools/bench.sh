@@ -2,8 +2,8 @@
 # Start-up time, peak memory and idle processor time of the game, each beside an empty Qt
 # dialog of the same size measured in the same run, under a private Xvfb.
 #   tools/bench.sh [runs, default 5]
-# Environment: BENCH_BUILD_DIR (default build-harden), BENCH_NO_BUILD=1 to use that build as
-# it is, IDLE_SECONDS (default 10).
+# Environment: BENCH_BUILD_DIR (default build, what make play builds), BENCH_NO_BUILD=1 to
+# use that build as it is, IDLE_SECONDS (default 10).
 #
 # Start time: from just before the process is started to the moment its first window is
 # mapped (visible), found by polling the X server every 5 ms with xdotool. Both programs are
@@ -17,7 +17,7 @@ cd "$(dirname "$0")/.."
 
 runs="${1:-5}"
 idle="${IDLE_SECONDS:-10}"
-build="${BENCH_BUILD_DIR:-build-harden}"
+build="${BENCH_BUILD_DIR:-build}"
 title="都市货郎记"
 
 if [ "${BENCH_NO_BUILD:-0}" != 1 ]; then
@@ -60,54 +60,66 @@ find_window() {
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
-# Starts a program under /usr/bin/time; sets launched_pid (the program) and time_log.
+cpu_percent() { # ticks seconds
+  awk -v t="$1" -v hz="$(getconf CLK_TCK)" -v s="$2" 'BEGIN { printf "%.2f", 100 * t / hz / s }'
+}
+
+# Starts a program under /usr/bin/time in this shell (not a subshell, so that it can be
+# waited for); sets launched_pid (the program itself), launched_time_pid and time_log.
 launch() {
-  time_log="$work/time.$RANDOM$RANDOM"
+  time_log="$work/time.${#started_pids[@]}"
   /usr/bin/time -v -o "$time_log" "$@" >/dev/null 2>&1 &
-  local time_pid=$!
-  started_pids+=("$time_pid")
+  launched_time_pid=$!
+  started_pids+=("$launched_time_pid")
   launched_pid=""
-  for _ in $(seq 200); do
-    launched_pid=$(pgrep -P "$time_pid" || true)
+  for _ in $(seq 400); do
+    launched_pid=$(pgrep -P "$launched_time_pid" || true)
     [ -n "$launched_pid" ] && break
     sleep 0.005
   done
-  launched_time_pid=$time_pid
 }
 
+# Ends the launched program; sets peak_kb.
 finish() {
   kill "$launched_pid" 2>/dev/null || true
   wait "$launched_time_pid" 2>/dev/null || true
-  sed -n 's/^\s*Maximum resident set size (kbytes): //p' "$time_log"
+  peak_kb=$(sed -n 's/^\s*Maximum resident set size (kbytes): //p' "$time_log")
 }
 
-window_size() { xdotool getwindowgeometry --shell "$1" | awk -F= '/^WIDTH|^HEIGHT/ { printf "%s ", $2 }'; }
+# Sets win_w and win_h.
+window_size() {
+  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=[0-9]+$')"
+  win_w=$WIDTH
+  win_h=$HEIGHT
+}
 
-# One start-up measurement of the game: "<ms> <peak kB> <width> <height>".
-start_game() {
-  local t0 id ms size rss
+# Time to the first shown window of a program: sets start_ms, peak_kb, win_w, win_h.
+measure_start() { # window-name program [args]
+  local name=$1 t0 id
+  shift
   t0=$(now_ns)
-  launch "$game"
-  id=$(find_window "$title" "")
-  ms=$(( ($(now_ns) - t0) / 1000000 ))
-  size=$(window_size "$id")
-  rss=$(finish)
-  echo "$ms $rss $size"
+  launch "$@"
+  id=$(find_window "$name" "")
+  start_ms=$(( ($(now_ns) - t0) / 1000000 ))
+  window_size "$id"
+  finish
 }
 
-start_bare() { # width height
-  local t0 ms rss
-  t0=$(now_ns)
-  launch "$bare" "$1" "$2" bare_dialog
-  find_window bare_dialog "" >/dev/null
-  ms=$(( ($(now_ns) - t0) / 1000000 ))
-  rss=$(finish)
-  echo "$ms $rss"
+# Sits for $idle seconds with the window shown: sets idle_cpu and peak_kb.
+measure_idle_of_launched() {
+  local before after
+  sleep 1
+  before=$(cpu_ticks "$launched_pid")
+  sleep "$idle"
+  after=$(cpu_ticks "$launched_pid")
+  idle_cpu=$(cpu_percent $((after - before)) "$idle")
+  finish
 }
 
-# Opens the game window from the start screen and idles in it: "<cpu %> <peak kB> <w> <h>".
+# Opens the game window from the start screen (Enter in the name box, Enter on the welcome
+# news) and idles in it with the ticker running: sets idle_cpu, peak_kb, win_w, win_h.
 idle_game() {
-  local start_id news_id game_id before after size rss
+  local start_id news_id game_id
   launch "$game"
   start_id=$(find_window "$title" "")
   xdotool windowfocus --sync "$start_id" 2>/dev/null || xdotool windowfocus "$start_id"
@@ -116,47 +128,42 @@ idle_game() {
   xdotool windowfocus "$news_id"
   xdotool key Return
   game_id=$(find_window "$title" "$start_id")
-  size=$(window_size "$game_id")
-  sleep 1
-  before=$(cpu_ticks "$launched_pid")
-  sleep "$idle"
-  after=$(cpu_ticks "$launched_pid")
-  rss=$(finish)
-  echo "$(awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$idle" 'BEGIN { printf "%.2f", 100 * t / hz / s }') $rss $size"
+  window_size "$game_id"
+  measure_idle_of_launched
 }
 
 idle_bare() { # width height
-  local before after rss
   launch "$bare" "$1" "$2" bare_dialog
   find_window bare_dialog "" >/dev/null
-  sleep 1
-  before=$(cpu_ticks "$launched_pid")
-  sleep "$idle"
-  after=$(cpu_ticks "$launched_pid")
-  rss=$(finish)
-  echo "$(awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" -v s="$idle" 'BEGIN { printf "%.2f", 100 * t / hz / s }') $rss"
+  measure_idle_of_launched
 }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0) ? a / b : 0 }'; }
 
 # A first start of each warms the disk cache and fontconfig's, and gives the window sizes.
-read -r _ _ start_w start_h < <(start_game)
-start_bare "$start_w" "$start_h" >/dev/null
+measure_start "$title" "$game"
+start_w=$win_w
+start_h=$win_h
+measure_start bare_dialog "$bare" "$start_w" "$start_h" bare_dialog
 
 : >"$work/start"
 for _ in $(seq "$runs"); do
-  read -r g_ms g_rss _ _ < <(start_game)
-  read -r b_ms b_rss < <(start_bare "$start_w" "$start_h")
-  echo "$g_ms $g_rss $b_ms $b_rss" >>"$work/start"
+  measure_start "$title" "$game"
+  line="$start_ms $peak_kb"
+  measure_start bare_dialog "$bare" "$start_w" "$start_h" bare_dialog
+  echo "$line $start_ms $peak_kb" >>"$work/start"
 done
 
 : >"$work/idle"
 idle_runs=$(( runs < 3 ? runs : 3 ))
 for _ in $(seq "$idle_runs"); do
-  read -r g_cpu g_rss game_w game_h < <(idle_game)
-  read -r b_cpu b_rss < <(idle_bare "$game_w" "$game_h")
-  echo "$g_cpu $g_rss $b_cpu $b_rss" >>"$work/idle"
+  idle_game
+  line="$idle_cpu $peak_kb"
+  game_w=$win_w
+  game_h=$win_h
+  idle_bare "$game_w" "$game_h"
+  echo "$line $idle_cpu $peak_kb" >>"$work/idle"
 done
 
 col() { awk -v c="$2" '{ print $c }' "$1" | median; }
