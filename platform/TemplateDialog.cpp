@@ -73,60 +73,60 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* ow
 void TemplateDialog::buildControls(const DialogTemplate& dialogTemplate)
 {
     QList<QWidget*> behind;
-    for (const ControlTemplate& spec : dialogTemplate.controls) {
-        QWidget* widget = createControl(spec);
-        if (spec.kind != ControlKind::Picture && spec.kind != ControlKind::Icon)
-            widget->setGeometry(units_.toPixels(spec.x, spec.y, spec.width, spec.height));
+    for (const ControlTemplate& item : dialogTemplate.controls) {
+        QWidget* widget = createControl(item);
+        if (item.kind != ControlKind::Picture && item.kind != ControlKind::Icon)
+            widget->setGeometry(units_.toPixels(item.x, item.y, item.width, item.height));
         else
-            widget->move(units_.toPixelsX(spec.x), units_.toPixelsY(spec.y));
+            widget->move(units_.toPixelsX(item.x), units_.toPixelsY(item.y));
 
-        const bool tabStop = (isTabStopByDefault(spec.kind) && !(spec.flags & NoTabStop)) || (spec.flags & TabStop);
+        const bool tabStop = (isTabStopByDefault(item.kind) && !(item.flags & NoTabStop)) || (item.flags & TabStop);
         if (tabStop)
             widget->setFocusPolicy(Qt::StrongFocus);
-        else if (takesFocusOnClick(spec.kind))
+        else if (takesFocusOnClick(item.kind))
             widget->setFocusPolicy(Qt::ClickFocus);
         else
             widget->setFocusPolicy(Qt::NoFocus);
 
-        if (spec.flags & Hidden)
+        if (item.flags & Hidden)
             widget->hide();
-        if (spec.flags & Disabled)
+        if (item.flags & Disabled)
             widget->setEnabled(false);
-        if (spec.kind == ControlKind::GroupBox || spec.kind == ControlKind::Frame)
+        if (item.kind == ControlKind::GroupBox || item.kind == ControlKind::Frame)
             behind.append(widget);
 
-        if (spec.kind == ControlKind::UpDown) {
+        if (item.kind == ControlKind::UpDown) {
             auto* arrows = static_cast<UpDownControl*>(widget);
             if (auto* buddy = templateOrder_.isEmpty() ? nullptr : qobject_cast<QLineEdit*>(templateOrder_.last()))
                 arrows->attachTo(buddy);
         }
 
-        widget->setProperty("controlId", spec.id);
+        widget->setProperty("controlId", item.id);
         templateOrder_.append(widget);
-        if (spec.id != IDC_STATIC)
-            controls_.insert(spec.id, widget);
+        if (item.id != IDC_STATIC)
+            controls_.insert(item.id, widget);
     }
     // Frames are drawn around controls that lie over them; they must not take their clicks.
     for (QWidget* widget : behind)
         widget->lower();
 }
 
-QWidget* TemplateDialog::createControl(const ControlTemplate& spec)
+QWidget* TemplateDialog::createControl(const ControlTemplate& item)
 {
-    const QString text = QString::fromUtf8(spec.text ? spec.text : "");
-    switch (spec.kind) {
+    const QString text = QString::fromUtf8(item.text ? item.text : "");
+    switch (item.kind) {
     case ControlKind::PushButton:
     case ControlKind::DefaultPushButton:
     case ControlKind::RadioPushButton: {
         auto* button = new QPushButton(text, this);
-        button->setAutoDefault(spec.kind != ControlKind::RadioPushButton);
-        if (spec.kind == ControlKind::DefaultPushButton)
+        button->setAutoDefault(item.kind != ControlKind::RadioPushButton);
+        if (item.kind == ControlKind::DefaultPushButton)
             button->setDefault(true);
-        if (spec.kind == ControlKind::RadioPushButton) {
+        if (item.kind == ControlKind::RadioPushButton) {
             button->setCheckable(true);
             button->setAutoExclusive(true);
         }
-        const int id = spec.id;
+        const int id = item.id;
         connect(button, &QPushButton::clicked, this, [this, id] {
             if (id == IDOK)
                 accept();
@@ -141,18 +141,18 @@ QWidget* TemplateDialog::createControl(const ControlTemplate& spec)
         return new QPushButton(text, this);
     case ControlKind::Static: {
         auto* label = new QLabel(text, this);
-        label->setAlignment(textAlignment(spec.flags));
+        label->setAlignment(textAlignment(item.flags));
         label->setTextFormat(Qt::PlainText);
-        if (spec.flags & Sunken)
+        if (item.flags & Sunken)
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (spec.flags & StaticEdge)
+        if (item.flags & StaticEdge)
             label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         return label;
     }
     case ControlKind::Edit: {
         auto* edit = new QLineEdit(text, this);
         edit->setFrame(true);
-        if (spec.flags & RightAligned)
+        if (item.flags & RightAligned)
             edit->setAlignment(Qt::AlignRight);
         return edit;
     }
@@ -167,22 +167,22 @@ QWidget* TemplateDialog::createControl(const ControlTemplate& spec)
     case ControlKind::Picture:
     case ControlKind::Icon: {
         auto* label = new QLabel(this);
-        QPixmap picture = spec.kind == ControlKind::Picture ? bitmapResource(spec.resource)
-                                                            : iconResource(spec.resource).pixmap(32, 32);
+        QPixmap picture = item.kind == ControlKind::Picture ? bitmapResource(item.resource)
+                                                            : iconResource(item.resource).pixmap(32, 32);
         if (!picture.isNull()) {
             label->setPixmap(picture);
             label->resize(picture.size());
         } else {
-            label->resize(units_.toPixelsX(spec.width), units_.toPixelsY(spec.height));
+            label->resize(units_.toPixelsX(item.width), units_.toPixelsY(item.height));
         }
-        label->setProperty("resourceId", spec.resource);
+        label->setProperty("resourceId", item.resource);
         return label;
     }
     case ControlKind::Frame: {
         auto* frame = new QFrame(this);
-        if (spec.height <= 2)
+        if (item.height <= 2)
             frame->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-        else if (spec.width <= 2)
+        else if (item.width <= 2)
             frame->setFrameStyle(QFrame::VLine | QFrame::Sunken);
         else
             frame->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -190,7 +190,7 @@ QWidget* TemplateDialog::createControl(const ControlTemplate& spec)
     }
     case ControlKind::Custom: {
         auto* placeholder = new QFrame(this);
-        if (spec.flags & Sunken)
+        if (item.flags & Sunken)
             placeholder->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         return placeholder;
     }
