@@ -54,14 +54,6 @@ int holdingIndex(const rules::GameState& state, const std::string& name)
     return -1;
 }
 
-int catalogueIndex(const std::string& name)
-{
-    for (int i = 0; i < rules::kGoodsCount; ++i)
-        if (name == rules::GoodsCatalogue[size_t(i)].name)
-            return i;
-    return -1;
-}
-
 QString displayText(const GameDialog& window, int id)
 {
     return QString::fromStdString(window.display(id)->text());
@@ -514,79 +506,6 @@ TEST(GameDialog, TheTickerStopsUnderTheMouseAndGoesOnWhenItLeaves)
     EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
 }
 
-namespace {
-
-// A plain trader at the window: sells whatever the market takes, pays the village head off
-// as soon as it can, sees the doctor when weak, buys the goods cheapest against its band and
-// keeps half of a large purse in the bank. Every gesture is a click; every dialog is answered.
-class WindowTrader {
-public:
-    WindowTrader(GamePlayer& player, GameDialog& window) : player_(player), window_(window) {}
-
-    int playGame()
-    {
-        int presses = 0;
-        while (window_.isVisible() && presses < 45) {
-            trade();
-            pressStation(window_, presses);
-            ++presses;
-        }
-        return presses;
-    }
-
-private:
-    const rules::GameState& state() const { return window_.state(); }
-
-    void trade()
-    {
-        for (int i = int(state().holdings.size()) - 1; i >= 0; --i) {
-            if (!rules::findOffer(state(), state().holdings[size_t(i)].name))
-                continue;
-            clickRow(window_.roomList(), i);
-            player_.answer(pressEnter()); // the preset sells all
-            clickControl(window_, GameDialog::kSell);
-        }
-        if (state().debt > 0 && state().cash >= state().debt) {
-            player_.answer(pressEnter()); // the preset repays all
-            clickControl(window_, GameDialog::kPostOffice);
-        }
-        if (state().health < 60 && state().cash > (100 - state().health) * 3500 + 2000) {
-            player_.answer(pressEnter()); // the preset heals fully
-            clickControl(window_, GameDialog::kHospital);
-        }
-        if (state().daysLeft > 1)
-            buyCheapest();
-        if (state().cash > 50000) {
-            player_.answer(pressEnter()).answer(typeAndEnter(kAmountEdit, state().cash / 2));
-            clickControl(window_, GameDialog::kBank);
-        }
-    }
-
-    void buyCheapest()
-    {
-        int best = -1;
-        double bestRatio = 0.8; // only a real bargain against the middle of the band
-        for (size_t i = 0; i < state().offers.size(); ++i) {
-            const rules::Goods& goods = rules::GoodsCatalogue[size_t(catalogueIndex(state().offers[i].name))];
-            const double ratio = state().offers[i].price / (goods.priceBase + goods.priceSpan / 2.0);
-            if (state().offers[i].price <= state().cash && ratio < bestRatio) {
-                bestRatio = ratio;
-                best = int(i);
-            }
-        }
-        if (best < 0)
-            return;
-        clickRow(window_.marketList(), best);
-        player_.answer(pressEnter()); // the preset buys as many as cash and room allow
-        clickControl(window_, GameDialog::kBuy);
-    }
-
-    GamePlayer& player_;
-    GameDialog& window_;
-};
-
-} // namespace
-
 TEST(GameDialog, AWholeGameOfFortyStationPressesThroughTheWindow)
 {
     // The same seed and the same trader as the rules' own forty-day game, played here with
@@ -594,7 +513,7 @@ TEST(GameDialog, AWholeGameOfFortyStationPressesThroughTheWindow)
     GamePlayer player;
     int presses = 0;
     const int result = player.run(20240607, [&](GameDialog& window) {
-        presses = WindowTrader(player, window).playGame();
+        presses = WindowTrader([&](ModalScript::Step step) { player.answer(std::move(step)); }, window).playGame();
     });
     EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
     EXPECT_EQ(player.answersLeft(), 0);

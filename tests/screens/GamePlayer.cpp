@@ -2,7 +2,9 @@
 
 #include "app/artwork/Artwork.h"
 #include "platform/Gbk.h"
+#include "rules/GoodsCatalogue.h"
 #include "rules/Random.h"
+#include "screens/AmountDialog.h"
 #include "screens/MessageDialog.h"
 
 #include <QMessageBox>
@@ -124,4 +126,68 @@ ModalScript::Step typeAndEnter(int editId, std::int32_t value)
         typeInto(dialog, editId, QString::number(value));
         pressKey(dialog, Qt::Key_Return);
     };
+}
+
+int catalogueIndex(const std::string& name)
+{
+    for (int i = 0; i < rules::kGoodsCount; ++i)
+        if (name == rules::GoodsCatalogue[size_t(i)].name)
+            return i;
+    return -1;
+}
+
+int WindowTrader::playGame()
+{
+    int presses = 0;
+    while (window_.isVisible() && presses < 45) {
+        trade();
+        pressStation(window_, presses);
+        ++presses;
+    }
+    return presses;
+}
+
+void WindowTrader::trade()
+{
+    for (int i = int(state().holdings.size()) - 1; i >= 0; --i) {
+        if (!rules::findOffer(state(), state().holdings[size_t(i)].name))
+            continue;
+        clickRow(window_.roomList(), i);
+        answer_(pressEnter()); // the preset sells all
+        clickControl(window_, GameDialog::kSell);
+    }
+    if (state().debt > 0 && state().cash >= state().debt) {
+        answer_(pressEnter()); // the preset repays all
+        clickControl(window_, GameDialog::kPostOffice);
+    }
+    if (state().health < 60 && state().cash > (100 - state().health) * 3500 + 2000) {
+        answer_(pressEnter()); // the preset heals fully
+        clickControl(window_, GameDialog::kHospital);
+    }
+    if (state().daysLeft > 1)
+        buyCheapest();
+    if (state().cash > 50000) {
+        answer_(pressEnter()); // the bank asks which way first: Enter deposits
+        answer_(typeAndEnter(AmountDialog::kAmountEditId, state().cash / 2));
+        clickControl(window_, GameDialog::kBank);
+    }
+}
+
+void WindowTrader::buyCheapest()
+{
+    int best = -1;
+    double bestRatio = 0.8; // only a real bargain against the middle of the band
+    for (size_t i = 0; i < state().offers.size(); ++i) {
+        const rules::Goods& goods = rules::GoodsCatalogue[size_t(catalogueIndex(state().offers[i].name))];
+        const double ratio = state().offers[i].price / (goods.priceBase + goods.priceSpan / 2.0);
+        if (state().offers[i].price <= state().cash && ratio < bestRatio) {
+            bestRatio = ratio;
+            best = int(i);
+        }
+    }
+    if (best < 0)
+        return;
+    clickRow(window_.marketList(), best);
+    answer_(pressEnter()); // the preset buys as many as cash and room allow
+    clickControl(window_, GameDialog::kBuy);
 }

@@ -46,3 +46,27 @@ QStringList columnTexts(platform::ReportList* list, int column);
 // Answers: Enter on the dialog as it opened, or a number typed into an edit first.
 ModalScript::Step pressEnter();
 ModalScript::Step typeAndEnter(int editId, std::int32_t value);
+
+// The goods' place in the catalogue, -1 for a name it does not hold.
+int catalogueIndex(const std::string& name);
+
+// A plain trader at the window: sells whatever the market takes, pays the village head off
+// as soon as it can, sees the doctor when weak, buys the goods cheapest against their band
+// and keeps half of a large purse in the bank. Every gesture is a click; the dialogs it opens
+// get the answers it hands to `answer`.
+class WindowTrader {
+public:
+    using Answer = std::function<void(ModalScript::Step)>;
+    WindowTrader(Answer answer, GameDialog& window) : answer_(std::move(answer)), window_(window) {}
+
+    // Trades and rides until the window closes, at most 45 presses; returns the presses made.
+    int playGame();
+
+private:
+    const rules::GameState& state() const { return window_.state(); }
+    void trade();
+    void buyCheapest();
+
+    Answer answer_;
+    GameDialog& window_;
+};

@@ -1,4 +1,5 @@
 #include "ModalScript.h"
+#include "ScoreFolderTest.h"
 #include "platform/AppFiles.h"
 #include "platform/Gbk.h"
 #include "platform/ReportList.h"
@@ -30,22 +31,8 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Every test keeps its list in a folder of its own and sees the process end instead of suffering it.
-class HighScoreDialogTest : public testing::Test {
+class HighScoreDialogTest : public ScoreFolderTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        scorefile::redirect(scoreFile());
-        scorefile::setProcessEnd([this](int code) { exitCodes.push_back(code); });
-    }
-    void TearDown() override
-    {
-        scorefile::redirect(QString());
-        scorefile::setProcessEnd(nullptr);
-    }
-    QString scoreFile() const { return folder.filePath("score.txt"); }
-
     // Prepares the list as the start screen does and shows it; `look` sees the open dialog.
     void show(const std::function<void(HighScoreDialog&)>& prepare, const std::function<void(HighScoreDialog&)>& look)
     {
@@ -63,18 +50,8 @@ protected:
         EXPECT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
     }
 
-    QTemporaryDir folder;
-    std::vector<int> exitCodes;
     std::vector<int> results;
 };
-
-QStringList rowTexts(ReportList* rows, int row)
-{
-    QStringList texts;
-    for (int column = 0; column < rows->columnCount(); ++column)
-        texts << rows->cellText(row, column);
-    return texts;
-}
 
 } // namespace
 

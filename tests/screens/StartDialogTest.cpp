@@ -1,11 +1,10 @@
 #include "GamePlayer.h"
 #include "ModalScript.h"
+#include "ScoreFolderTest.h"
 #include "app/artwork/Artwork.h"
 #include "platform/Gbk.h"
 #include "platform/ReportList.h"
-#include "rules/GoodsCatalogue.h"
 #include "rules/Random.h"
-#include "rules/Trading.h"
 #include "score/ScoreFile.h"
 #include "screens/AboutDialog.h"
 #include "screens/GameDialog.h"
@@ -37,7 +36,6 @@ using platform::utf8ToGbk;
 
 namespace {
 
-constexpr int kAmountEdit = 1038;
 // A seed whose forty days the trader below ends rich.
 constexpr std::uint32_t kWinningSeed = 20240607;
 constexpr std::uint32_t kQuietSeed = 2;
@@ -68,14 +66,6 @@ void typeName(QWidget* dialog, const QString& name)
 StartDialog* asStartScreen(QWidget* dialog)
 {
     return qobject_cast<StartDialog*>(dialog);
-}
-
-int catalogueIndex(const std::string& name)
-{
-    for (int i = 0; i < rules::kGoodsCount; ++i)
-        if (name == rules::GoodsCatalogue[size_t(i)].name)
-            return i;
-    return -1;
 }
 
 // Plays the whole screen flow as a person would. Whatever comes to the top is answered by its
@@ -207,89 +197,18 @@ private:
     QPointer<GameDialog> currentGame_;
 };
 
-// A plain trader at the game window: sells whatever the market takes, pays the village head
-// off as soon as it can, sees the doctor when weak, buys the goods cheapest against their band
-// and keeps half of a large purse in the bank. The dialogs it opens are answered through `flow`.
-class Trader {
-public:
-    Trader(ScreenFlow& flow, GameDialog& window) : flow_(flow), window_(window) {}
-
-    void playForty()
-    {
-        for (int press = 0; window_.isVisible() && press < 45; ++press) {
-            trade();
-            pressStation(window_, press);
-        }
-    }
-
-private:
-    const rules::GameState& state() const { return window_.state(); }
-
-    void trade()
-    {
-        for (int i = int(state().holdings.size()) - 1; i >= 0; --i) {
-            if (!rules::findOffer(state(), state().holdings[size_t(i)].name))
-                continue;
-            clickRow(window_.roomList(), i);
-            flow_.answer(pressEnter()); // the preset sells all
-            clickControl(window_, GameDialog::kSell);
-        }
-        if (state().debt > 0 && state().cash >= state().debt) {
-            flow_.answer(pressEnter()); // the preset repays all
-            clickControl(window_, GameDialog::kPostOffice);
-        }
-        if (state().health < 60 && state().cash > (100 - state().health) * 3500 + 2000) {
-            flow_.answer(pressEnter()); // the preset heals fully
-            clickControl(window_, GameDialog::kHospital);
-        }
-        if (state().daysLeft > 1)
-            buyCheapest();
-        if (state().cash > 50000) {
-            flow_.answer(pressEnter()).answer(typeAndEnter(kAmountEdit, state().cash / 2));
-            clickControl(window_, GameDialog::kBank);
-        }
-    }
-
-    void buyCheapest()
-    {
-        int best = -1;
-        double bestRatio = 0.8; // only a real bargain against the middle of the band
-        for (size_t i = 0; i < state().offers.size(); ++i) {
-            const rules::Goods& goods = rules::GoodsCatalogue[size_t(catalogueIndex(state().offers[i].name))];
-            const double ratio = state().offers[i].price / (goods.priceBase + goods.priceSpan / 2.0);
-            if (state().offers[i].price <= state().cash && ratio < bestRatio) {
-                bestRatio = ratio;
-                best = int(i);
-            }
-        }
-        if (best < 0)
-            return;
-        clickRow(window_.marketList(), best);
-        flow_.answer(pressEnter()); // the preset buys as many as cash and room allow
-        clickControl(window_, GameDialog::kBuy);
-    }
-
-    ScreenFlow& flow_;
-    GameDialog& window_;
-};
-
-// Each test keeps its list in a folder of its own, and sees a process end instead of suffering it.
-class StartDialogTest : public testing::Test {
+class StartDialogTest : public ScoreFolderTest {
 protected:
     void SetUp() override
     {
         installGameArtwork();
-        ASSERT_TRUE(folder.isValid());
-        scorefile::redirect(scoreFile());
-        scorefile::setProcessEnd([this](int code) { exitCodes.push_back(code); });
+        ScoreFolderTest::SetUp();
     }
     void TearDown() override
     {
-        scorefile::redirect(QString());
-        scorefile::setProcessEnd(nullptr);
+        ScoreFolderTest::TearDown();
         EXPECT_TRUE(flow.unexpected.isEmpty()) << joined(flow.unexpected);
     }
-    QString scoreFile() const { return folder.filePath("score.txt"); }
 
     static ModalScript::Step press(Qt::Key key)
     {
@@ -312,18 +231,8 @@ protected:
         return utf8ToGbk("《北京游戏报》报道: 玩家“") + utf8ToGbk(name) + utf8ToGbk("”在北京没挣着钱，被遣送回家。");
     }
 
-    QTemporaryDir folder;
-    std::vector<int> exitCodes;
     ScreenFlow flow;
 };
-
-QStringList rowTexts(platform::ReportList* rows, int row)
-{
-    QStringList texts;
-    for (int column = 0; column < rows->columnCount(); ++column)
-        texts << rows->cellText(row, column);
-    return texts;
-}
 
 QStringList labelTexts(QWidget* dialog)
 {
@@ -428,7 +337,7 @@ TEST_F(StartDialogTest, AWinningGameEntersTheListWithItsRowSelectedAndRewritesTh
             pressKey(dialog, Qt::Key_Return);
         })
         .inGame([&](GameDialog& window) {
-            Trader(flow, window).playForty();
+            WindowTrader([&](ModalScript::Step step) { flow.answer(std::move(step)); }, window).playGame();
             closed = window.state();
         })
         .onList([&](HighScoreDialog& list) {

@@ -1,0 +1,39 @@
+#pragma once
+// A test whose top-ten list lives in a folder of its own, and which sees the process end that
+// an unwritable list causes as a recorded exit code instead of suffering it.
+
+#include "platform/ReportList.h"
+#include "screens/ScoreFile.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <vector>
+
+class ScoreFolderTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        scorefile::redirect(scoreFile());
+        scorefile::setProcessEnd([this](int code) { exitCodes.push_back(code); });
+    }
+    void TearDown() override
+    {
+        scorefile::redirect(QString());
+        scorefile::setProcessEnd(nullptr);
+    }
+    QString scoreFile() const { return folder.filePath("score.txt"); }
+
+    QTemporaryDir folder;
+    std::vector<int> exitCodes;
+};
+
+// One row of a list, column by column.
+inline QStringList rowTexts(platform::ReportList* rows, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < rows->columnCount(); ++column)
+        texts << rows->cellText(row, column);
+    return texts;
+}
