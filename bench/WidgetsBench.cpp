@@ -1,78 +1,27 @@
 // Paint costs of the game window's custom controls at their game sizes, each beside a bare
 // fill of the same area so the figures can be read against the machine's own fill speed.
 
-#include "platform/Gbk.h"
-#include "widgets/SegmentDisplay.h"
-#include "widgets/TickerControl.h"
+#include "GameControls.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
-#include <array>
-#include <memory>
-
 using namespace widgets;
+using namespace bench;
 
 namespace {
-
-// Dialog units of the window's font: x is a quarter of the average character width,
-// y an eighth of the character height.
-struct DialogScale {
-    int baseX;
-    int baseY;
-    int x(int units) const { return units * baseX / 4; }
-    int y(int units) const { return units * baseY / 8; }
-};
-
-DialogScale dialogScale()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    const QFontMetrics metrics(font);
-    return {metrics.averageCharWidth(), metrics.height()};
-}
-
-QSize tickerSize()
-{
-    const DialogScale s = dialogScale();
-    return QSize(s.x(390), s.y(20));
-}
-
-// cash, savings, debt, health; the sunken frame takes a pixel on each side.
-std::array<QSize, 4> displaySizes()
-{
-    const DialogScale s = dialogScale();
-    return {QSize(s.x(120) - 2, s.y(20) - 2), QSize(s.x(120) - 2, s.y(20) - 2),
-            QSize(s.x(120) - 2, s.y(19) - 2), QSize(s.x(45) - 2, s.y(21) - 2)};
-}
-
-const char* const openingFigures[4] = {"2000", "0", "5400", "100"};
 
 void BM_TickerPaint(benchmark::State& state)
 {
     const QSize size = tickerSize();
-    TickerControl ticker;
-    ticker.resize(size);
-    ticker.setText(platform::utf8ToGbk(
-        "|欢迎来到北京，您有四十天时间。|村长的债每天涨百分之八，早还早安心。"
-        "|银行存款每天有百分之一的利息。|出租屋最多只能放一百件货物。|"));
-    ticker.setColours(0xFFFFFF, 0x2BFFFF);
-    ticker.setFontName(QStringLiteral("Comic Sans MS"));
-    ticker.setFontSize(17);
-    ticker.start();
-    ticker.pause();
-    ticker.setStep(2);
+    auto ticker = runningTicker(size);
     QImage target(size, QImage::Format_RGB32);
-    for (int i = 0; i < 100; ++i)
-        ticker.scrollOneStep(); // text across the strip, not waiting at its right edge
     for (auto _ : state) {
-        ticker.scrollOneStep();
+        ticker->scrollOneStep();
         QPainter painter(&target);
-        ticker.paintStrip(painter);
+        ticker->paintStrip(painter);
     }
     state.SetLabel(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString());
 }
@@ -102,21 +51,13 @@ void paintDisplays(benchmark::State& state, std::uint32_t style, Before before =
     const char* const laterFigures[4] = {"1999", "10", "5832", "99"};
     bool flip = false;
     const auto sizes = displaySizes();
-    std::array<std::unique_ptr<SegmentDisplay>, 4> displays;
-    std::array<QImage, 4> targets;
-    for (int i = 0; i < 4; ++i) {
-        displays[i] = std::make_unique<SegmentDisplay>(nullptr, style);
-        displays[i]->resize(sizes[i] + QSize(2, 2));
-        displays[i]->SetText(openingFigures[i]);
-        targets[i] = QImage(sizes[i], QImage::Format_RGB32);
-    }
-    displays[2]->SetBackgroundColor(0);
-    displays[2]->SetSegmentColors(0, 0xF0);
+    auto displays = gameDisplays(style);
+    auto targets = displayTargets();
     for (auto _ : state) {
         if (changing) {
             flip = !flip;
             for (int i = 0; i < 4; ++i)
-                displays[i]->SetText(flip ? laterFigures[i] : openingFigures[i]);
+                displays[i]->SetText(flip ? laterFigures[i] : kOpeningFigures[i]);
         }
         for (int i = 0; i < 4; ++i) {
             QPainter painter(&targets[i]);
@@ -167,9 +108,7 @@ BENCHMARK(BM_DisplaysPaintCurvedNewLayout)->Unit(benchmark::kMicrosecond);
 void BM_DisplaysBareFill(benchmark::State& state)
 {
     const auto sizes = displaySizes();
-    std::array<QImage, 4> targets;
-    for (int i = 0; i < 4; ++i)
-        targets[i] = QImage(sizes[i], QImage::Format_RGB32);
+    auto targets = displayTargets();
     for (auto _ : state) {
         for (int i = 0; i < 4; ++i) {
             QPainter painter(&targets[i]);

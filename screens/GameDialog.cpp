@@ -75,11 +75,6 @@ const DialogTemplate kGameTemplate{
         {1014, ControlKind::RadioPushButton, "崇文门", 306, 280, 38, 26},
     }};
 
-QString gbk(const std::string& text)
-{
-    return fromGbk(text);
-}
-
 // Our colour values are laid out as 0x00BBGGRR, as the displays take them.
 constexpr std::uint32_t kBlack = 0x000000;
 constexpr std::uint32_t kDebtRed = 0x0000F0;
@@ -134,8 +129,6 @@ SegmentDisplay* GameDialog::display(int id) const
 bool GameDialog::initDialog()
 {
     setUpLists();
-    marketSortColumn_ = -1;
-    roomSortColumn_ = -1;
     setUpDisplays();
     setUpTicker();
     // Health 100, the first displays and the opening market; no events on the first day.
@@ -245,19 +238,18 @@ void GameDialog::OnSellAll()
 
 void GameDialog::OnColumnclick(ReportList* list, int column)
 {
-    int& sortColumn = list == marketList_ ? marketSortColumn_ : roomSortColumn_;
-    bool& ascending = list == marketList_ ? marketSortAscending_ : roomSortAscending_;
-    if (column == sortColumn) {
-        ascending = !ascending;
+    SortMemory& sort = list == marketList_ ? marketSort_ : roomSort_;
+    if (column == sort.column) {
+        sort.ascending = !sort.ascending;
     } else {
-        sortColumn = column;
-        ascending = true;
+        sort.column = column;
+        sort.ascending = true;
     }
     // Texts compare as GBK bytes, each an unsigned value; numbers too, so "1000" precedes "200".
     std::vector<std::string> keys;
     for (int row = 0; row < list->rowCount(); ++row)
         keys.push_back(toGbk(list->cellText(row, column)));
-    const int sign = ascending ? 1 : -1;
+    const int sign = sort.ascending ? 1 : -1;
     const std::vector<int> order = list->sortRows([&](int a, int b) { return sign * keys[a].compare(keys[b]) < 0; });
 
     // The rows are the views of the offers and the holdings: reorder those with them.
@@ -378,14 +370,14 @@ void GameDialog::refreshDisplay(rules::StatusDisplay which, const std::string& t
 
 void GameDialog::setDayCaption(const std::string& gbkText)
 {
-    setControlText(kDayCaption, gbk(gbkText));
+    setControlText(kDayCaption, fromGbk(gbkText));
 }
 
 void GameDialog::marketRebuilt()
 {
     marketList_->deleteAllRows();
     for (const rules::MarketOffer& offer : state_.offers)
-        marketList_->insertRow(marketList_->rowCount(), {gbk(offer.name), QString::number(offer.price), QString()});
+        marketList_->insertRow(marketList_->rowCount(), {fromGbk(offer.name), QString::number(offer.price), QString()});
 }
 
 namespace {
@@ -393,6 +385,12 @@ namespace {
 QStringList roomRowTexts(const rules::RoomHolding& holding)
 {
     return {fromGbk(holding.name), QString::number(holding.purchasePrice), QString::number(holding.quantity)};
+}
+
+std::optional<int> selectedRowOf(const ReportList* list)
+{
+    const int row = list->selectedRow();
+    return row < 0 ? std::nullopt : std::optional<int>(row);
 }
 
 } // namespace
@@ -416,30 +414,22 @@ void GameDialog::roomRowRemoved(int index)
 
 std::optional<int> GameDialog::selectedMarketRow()
 {
-    const int row = marketList_->selectedRow();
-    return row < 0 ? std::nullopt : std::optional<int>(row);
+    return selectedRowOf(marketList_);
 }
 
 std::optional<int> GameDialog::selectedRoomRow()
 {
-    const int row = roomList_->selectedRow();
-    return row < 0 ? std::nullopt : std::optional<int>(row);
+    return selectedRowOf(roomList_);
 }
 
 std::optional<std::int32_t> GameDialog::askBuyQuantity(const rules::BuyQuantityRequest& request)
 {
-    BuyQuantityDialog dialog(request.maxQuantity, request.cash, request.goodsName);
-    if (dialog.runModal() != IDOK)
-        return std::nullopt;
-    return dialog.quantity();
+    return BuyQuantityDialog(request.maxQuantity, request.cash, request.goodsName).ask();
 }
 
 std::optional<std::int32_t> GameDialog::askSellQuantity(const rules::SellQuantityRequest& request)
 {
-    SellQuantityDialog dialog(request.maxQuantity, request.prompt);
-    if (dialog.runModal() != IDOK)
-        return std::nullopt;
-    return dialog.quantity();
+    return SellQuantityDialog(request.maxQuantity, request.prompt).ask();
 }
 
 void GameDialog::purchaseAccepted()
@@ -457,26 +447,17 @@ void GameDialog::runBankDialog(const std::string& line, const std::function<void
 
 std::optional<std::int32_t> GameDialog::askAmount(const rules::NumberRequest& request)
 {
-    AmountDialog dialog(request.prompt, request.preset, request.lower, request.upper);
-    if (dialog.runModal() != IDOK)
-        return std::nullopt;
-    return dialog.amount();
+    return AmountDialog(request.prompt, request.preset, request.lower, request.upper).ask();
 }
 
 std::optional<std::int32_t> GameDialog::askHospitalPoints(const rules::NumberRequest& request)
 {
-    HospitalDialog dialog(request.prompt, request.preset, request.lower, request.upper);
-    if (dialog.runModal() != IDOK)
-        return std::nullopt;
-    return dialog.points();
+    return HospitalDialog(request.prompt, request.preset, request.lower, request.upper).ask();
 }
 
 std::optional<std::int32_t> GameDialog::askRepayment(const rules::NumberRequest& request)
 {
-    RepayDialog dialog(request.prompt, request.preset, request.lower, request.upper);
-    if (dialog.runModal() != IDOK)
-        return std::nullopt;
-    return dialog.amount();
+    return RepayDialog(request.prompt, request.preset, request.lower, request.upper).ask();
 }
 
 void GameDialog::showAirport()

@@ -116,10 +116,13 @@ private:
     widgets::SegmentDisplay* debtDisplay_ = nullptr;
     widgets::TickerControl* ticker_ = nullptr;
 
-    int marketSortColumn_ = -1;
-    int roomSortColumn_ = -1;
-    bool marketSortAscending_ = true;
-    bool roomSortAscending_ = true;
+    // Each list's last sorted column and its direction; a new column starts ascending.
+    struct SortMemory {
+        int column = -1;
+        bool ascending = true;
+    };
+    SortMemory marketSort_;
+    SortMemory roomSort_;
 
     platform::ReportList* dragSource_ = nullptr;
     QWidget* dragImage_ = nullptr;

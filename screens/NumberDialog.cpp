@@ -34,3 +34,10 @@ bool NumberDialog::exchangeData()
 {
     return exchangeInteger(edit(fields_.editId), lower_, upper_, number_);
 }
+
+std::optional<std::int32_t> NumberDialog::ask()
+{
+    if (runModal() != platform::IDOK)
+        return std::nullopt;
+    return number_;
+}

@@ -6,12 +6,16 @@
 #include "platform/TemplateDialog.h"
 
 #include <cstdint>
+#include <optional>
 
 class NumberDialog : public platform::TemplateDialog {
     Q_OBJECT
 public:
     // The arrows of every number dialog carry this id.
     static constexpr int kUpDownId = 1039;
+
+    // Runs the dialog: the accepted number, or nothing when it was cancelled.
+    std::optional<std::int32_t> ask();
 
     std::int32_t lowerBound() const { return lower_; }
     std::int32_t upperBound() const { return upper_; }

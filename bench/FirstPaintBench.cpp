@@ -2,63 +2,24 @@
 // whose outlines are fitted afresh for every new cell size, and for the ticker, whose
 // gradient and prepared texts are remade. Each beside a bare fill in the same run.
 
-#include "platform/Gbk.h"
-#include "widgets/SegmentDisplay.h"
-#include "widgets/TickerControl.h"
+#include "GameControls.h"
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
-#include <array>
-#include <memory>
-
 using namespace widgets;
+using namespace bench;
 
 namespace {
-
-// The game window's dialog units: a quarter of the average character width across,
-// an eighth of the character height down.
-struct DialogUnits {
-    int baseX;
-    int baseY;
-    int x(int units) const { return units * baseX / 4; }
-    int y(int units) const { return units * baseY / 8; }
-};
-
-DialogUnits dialogUnits()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    const QFontMetrics metrics(font);
-    return {metrics.averageCharWidth(), metrics.height()};
-}
-
-// Cash, savings, debt, health, inside their one-pixel sunken frames.
-std::array<QSize, 4> gameDisplaySizes()
-{
-    const DialogUnits u = dialogUnits();
-    return {QSize(u.x(120) - 2, u.y(20) - 2), QSize(u.x(120) - 2, u.y(20) - 2),
-            QSize(u.x(120) - 2, u.y(19) - 2), QSize(u.x(45) - 2, u.y(21) - 2)};
-}
 
 // Each timed paint is the first at the game size: an untimed paint one pixel narrower comes
 // before it, so nothing fitted for the game size survives.
 void firstPaintsAfterResize(benchmark::State& state, std::uint32_t style)
 {
-    const char* const figures[4] = {"2000", "0", "5400", "100"};
-    const auto sizes = gameDisplaySizes();
-    std::array<std::unique_ptr<SegmentDisplay>, 4> displays;
-    std::array<QImage, 4> targets;
-    for (int i = 0; i < 4; ++i) {
-        displays[i] = std::make_unique<SegmentDisplay>(nullptr, style);
-        displays[i]->resize(sizes[i] + QSize(2, 2));
-        displays[i]->SetText(figures[i]);
-        targets[i] = QImage(sizes[i], QImage::Format_RGB32);
-    }
-    displays[2]->SetSegmentColors(0, 0xF0);
+    const auto sizes = displaySizes();
+    auto displays = gameDisplays(style);
+    auto targets = displayTargets();
     auto paintAll = [&](int narrower) {
         for (int i = 0; i < 4; ++i) {
             QPainter painter(&targets[i]);
@@ -95,10 +56,8 @@ BENCHMARK(BM_DisplaysFirstPaintAfterResizeCurved)->Unit(benchmark::kMicrosecond)
 // The same four areas filled and nothing else, with the same pauses around them.
 void BM_DisplaysFirstPaintBareFill(benchmark::State& state)
 {
-    const auto sizes = gameDisplaySizes();
-    std::array<QImage, 4> targets;
-    for (int i = 0; i < 4; ++i)
-        targets[i] = QImage(sizes[i], QImage::Format_RGB32);
+    const auto sizes = displaySizes();
+    auto targets = displayTargets();
     for (auto _ : state) {
         state.PauseTiming();
         state.ResumeTiming();
@@ -110,34 +69,10 @@ void BM_DisplaysFirstPaintBareFill(benchmark::State& state)
 }
 BENCHMARK(BM_DisplaysFirstPaintBareFill)->Unit(benchmark::kMicrosecond);
 
-QSize gameTickerSize()
-{
-    const DialogUnits u = dialogUnits();
-    return QSize(u.x(390), u.y(20));
-}
-
-std::unique_ptr<TickerControl> runningTicker(const QSize& size)
-{
-    auto ticker = std::make_unique<TickerControl>();
-    ticker->resize(size);
-    ticker->setText(platform::utf8ToGbk(
-        "|欢迎来到北京，您有四十天时间。|村长的债每天涨百分之八，早还早安心。"
-        "|银行存款每天有百分之一的利息。|出租屋最多只能放一百件货物。|"));
-    ticker->setColours(0xFFFFFF, 0x2BFFFF);
-    ticker->setFontName(QStringLiteral("Comic Sans MS"));
-    ticker->setFontSize(17);
-    ticker->start();
-    ticker->pause();
-    ticker->setStep(2);
-    for (int i = 0; i < 100; ++i)
-        ticker->scrollOneStep(); // text across the strip, not waiting at its right edge
-    return ticker;
-}
-
 // Font height alternating 17 and 18: every timed frame draws freshly prepared texts.
 void BM_TickerFirstPaintAfterFontSize(benchmark::State& state)
 {
-    const QSize size = gameTickerSize();
+    const QSize size = tickerSize();
     auto ticker = runningTicker(size);
     QImage target(size, QImage::Format_RGB32);
     int height = 17;
@@ -153,7 +88,7 @@ BENCHMARK(BM_TickerFirstPaintAfterFontSize)->Unit(benchmark::kMicrosecond);
 // Width alternating by a pixel and the strip restarted: the gradient and frame are remade.
 void BM_TickerFirstPaintAfterResize(benchmark::State& state)
 {
-    const QSize size = gameTickerSize();
+    const QSize size = tickerSize();
     auto ticker = runningTicker(size);
     QImage target(size, QImage::Format_RGB32);
     bool narrower = false;
