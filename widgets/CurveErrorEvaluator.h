@@ -1,7 +1,8 @@
 #pragma once
 // The error of one fit set against a changing curve, with each axis of the curve kept apart:
 // the control-point search moves one coordinate at a time, so the other axis's samples stay
-// valid between steps. Gives the same doubles as evaluating everything afresh.
+// valid between steps, and most steps only need to learn that the error grew. Gives the same
+// doubles as evaluating everything afresh.
 
 #include "widgets/BezierFit.h"
 
@@ -31,24 +32,14 @@ private:
         double value(double u) const { return a0 + a1 * u + a2 * u * u + a3 * u * u * u; }
         double slope(double u) const { return a1 + 2.0 * a2 * u + 3.0 * a3 * u * u; }
     };
-    // Per axis: the coarse samples and, for every curve point, its squared offset from each.
+    // Per axis: the cubic and its values at the coarse samples.
     struct Axis {
         AxisCubic cubic;
         std::vector<double> samples;
-        std::vector<double> squaredOffsets; // point-major: point i, sample k at i * K + k
-    };
-    // The secant search of one curve point, run side by side with the others.
-    struct Search {
-        double u0, d0, u1;
-        double error;
-        bool done;
-        // The coarse sample the first step lands on, whose curve point is known already.
-        std::size_t firstSample;
     };
 
-    void setAxis(Axis& axis, double p0, double c1, double c2, double p3, double PointF::*coord);
-    void startSearch(std::size_t point, Search& search) const;
-    bool stepSearch(std::size_t point, Search& search, int iteration) const;
+    void setAxis(Axis& axis, double p0, double c1, double c2, double p3);
+    double pointError(std::size_t point) const;
 
     const std::vector<PointF>& fitSet_;
     std::size_t points_;
@@ -56,7 +47,10 @@ private:
     std::vector<double> sampleU_;
     Axis x_;
     Axis y_;
-    std::vector<Search> searches_;
+    // Each point's error from its latest search, and the order the points are searched in.
+    std::vector<double> errors_;
+    std::vector<char> searched_;
+    std::vector<std::size_t> order_;
 };
 
 } // namespace widgets

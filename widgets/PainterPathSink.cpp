@@ -15,12 +15,14 @@ PainterPathSink::PainterPathSink(QPainter& painter, const SegmentPaint& paint, P
 void PainterPathSink::moveTo(DevicePoint point)
 {
     if (curved_) {
+        severalFigures_ = true;
         path_.moveTo(point.x, point.y);
         return;
     }
     // An outline has one move; a second one starts a new figure, which only a path can hold.
     if (!polygon_.isEmpty()) {
         curved_ = true;
+        severalFigures_ = true;
         path_.addPolygon(polygon_);
         path_.moveTo(point.x, point.y);
         return;
@@ -47,6 +49,14 @@ void PainterPathSink::cubicTo(DevicePoint c1, DevicePoint c2, DevicePoint end)
 
 void PainterPathSink::closeAndFill(bool lit)
 {
+    if (curved_ && !severalFigures_ && raster_) {
+        // One closed figure: its flattened edge, on whole pixels, is a polygon like any other.
+        polygon_ = path_.toFillPolygon().toPolygon();
+        if (polygon_.size() > 1 && polygon_.first() == polygon_.last())
+            polygon_.removeLast();
+        path_.clear();
+        curved_ = false;
+    }
     if (!curved_ && raster_) {
         if (!polygon_.isEmpty()) {
             raster_->fill(polygon_, (lit ? paint_.litBrush : paint_.unlitBrush).color().rgb());
@@ -62,6 +72,7 @@ void PainterPathSink::closeAndFill(bool lit)
         painter_.drawPath(path_);
         path_.clear();
         curved_ = false;
+        severalFigures_ = false;
     } else if (!polygon_.isEmpty()) {
         painter_.drawPolygon(polygon_);
     }

@@ -26,7 +26,8 @@ struct SegmentPaint {
 
 class PainterPathSink : public PathSink {
 public:
-    // With a raster, straight outlines are drawn into its image directly.
+    // With a raster, outlines of one figure are drawn into its image directly, curves as the
+    // painter flattens them.
     PainterPathSink(QPainter& painter, const SegmentPaint& paint, PolygonRaster* raster = nullptr);
 
     void moveTo(DevicePoint point) override;
@@ -43,6 +44,7 @@ private:
     QPolygon polygon_;
     QPainterPath path_;
     bool curved_ = false;
+    bool severalFigures_ = false;
 };
 
 } // namespace widgets

@@ -107,34 +107,36 @@ TEST(SegmentDisplay, KeptCellPathsDrawTheSameAsAFreshDisplay)
     }
 }
 
-TEST(SegmentDisplay, DirectPixelsAndPainterPathsAgreeOnStraightGlyphs)
+TEST(SegmentDisplay, DirectPixelsAndPainterPathsAgreeOnStraightAndCurvedGlyphs)
 {
     // Under a scale the surface gives no pixel access, so the painter draws the outlines.
-    SegmentDisplay display;
-    display.SetText("5400");
-    QImage viaPixels = blankImage(240, 40);
-    {
-        QPainter painter(&viaPixels);
-        display.paintContents(painter, QRect(0, 0, 240, 40));
+    for (std::uint32_t style : {std::uint32_t(KeepAspect), std::uint32_t(KeepAspect | CurvedOutlines)}) {
+        SegmentDisplay display(nullptr, style);
+        display.SetText("5400");
+        QImage viaPixels = blankImage(240, 40);
+        {
+            QPainter painter(&viaPixels);
+            display.paintContents(painter, QRect(0, 0, 240, 40));
+        }
+        QImage viaPainter = blankImage(480, 80);
+        {
+            QPainter painter(&viaPainter);
+            painter.scale(2, 2);
+            OffscreenDC probe(painter, QRect(0, 0, 240, 40));
+            EXPECT_TRUE(probe.isBuffered());
+            EXPECT_EQ(probe.pixels(), nullptr);
+        }
+        {
+            QPainter painter(&viaPainter);
+            painter.scale(2, 2);
+            display.paintContents(painter, QRect(0, 0, 240, 40));
+        }
+        // Same colours in the same places, to within the two rasterisers' edge rules.
+        int differing = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 240; ++x)
+                differing += viaPixels.pixel(x, y) != viaPainter.pixel(2 * x, 2 * y);
+        EXPECT_LT(differing, 240 * 40 / 20) << style;
+        EXPECT_EQ(viaPixels.pixel(85, 3), qRgb(0, 255, 0)) << style;
     }
-    QImage viaPainter = blankImage(480, 80);
-    {
-        QPainter painter(&viaPainter);
-        painter.scale(2, 2);
-        OffscreenDC probe(painter, QRect(0, 0, 240, 40));
-        EXPECT_TRUE(probe.isBuffered());
-        EXPECT_EQ(probe.pixels(), nullptr);
-    }
-    {
-        QPainter painter(&viaPainter);
-        painter.scale(2, 2);
-        display.paintContents(painter, QRect(0, 0, 240, 40));
-    }
-    // Same colours in the same places, to within the two rasterisers' edge rules.
-    int differing = 0;
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 240; ++x)
-            differing += viaPixels.pixel(x, y) != viaPainter.pixel(2 * x, 2 * y);
-    EXPECT_LT(differing, 240 * 40 / 20);
-    EXPECT_EQ(viaPixels.pixel(85, 3), qRgb(0, 255, 0));
 }
