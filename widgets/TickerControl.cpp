@@ -9,12 +9,16 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTimerEvent>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 namespace widgets {
 
 namespace {
+
+// Tips are a line or two; a wider segment is not worth keeping as an image.
+constexpr int MaxSegmentImageWidth = 4096;
 
 // A font whose character cell (ascent plus descent) is `height` pixels, as a positive
 // height asks for; a negative one gives the em size directly.
@@ -64,6 +68,9 @@ void TickerControl::setColours(ColorRef textColour, ColorRef altTextColour)
 {
     textColour_ = textColour;
     altTextColour_ = altTextColour;
+    for (std::size_t i : segmentsWithImages_)
+        segments_[i].image = QImage();
+    segmentsWithImages_.clear();
 }
 
 void TickerControl::setFontName(const QString& face)
@@ -144,15 +151,34 @@ void TickerControl::hoverAt(const QPoint& globalPos)
 void TickerControl::layoutText()
 {
     segments_.clear();
+    segmentsWithImages_.clear();
     const QFontMetrics metrics(font_);
+    textMargin_ = metrics.height();
     textWidth_ = text_.empty() ? 0 : metrics.horizontalAdvance(platform::fromGbk(text_));
     for (std::string_view bytes : tickerSegments(text_)) {
         const QString segment = platform::fromGbk(bytes);
         QStaticText staticText(segment);
         staticText.setTextFormat(Qt::PlainText);
         staticText.prepare(QTransform(), font_);
-        segments_.push_back({staticText, metrics.horizontalAdvance(segment)});
+        segments_.push_back({staticText, metrics.horizontalAdvance(segment), QImage()});
     }
+}
+
+// Glyphs may reach past their advance and above their line; the margin keeps that ink.
+const QImage& TickerControl::segmentImage(std::size_t index, int stripHeight)
+{
+    Segment& segment = segments_[index];
+    const int margin = textMargin_;
+    const QSize size(segment.width + 2 * margin, stripHeight + margin);
+    if (segment.image.size() != size) {
+        segment.image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        segment.image.fill(Qt::transparent);
+        QPainter painter(&segment.image);
+        painter.setFont(font_);
+        painter.setPen(toQColor(index % 2 ? altTextColour_ : textColour_));
+        painter.drawStaticText(QPointF(margin, margin), segment.text);
+    }
+    return segment.image;
 }
 
 const QImage& TickerControl::backgroundFor(const QSize& size)
@@ -203,18 +229,32 @@ void TickerControl::paintStrip(QPainter& target)
         if (!text_.empty()) {
             if (scrollX_ <= -textWidth_)
                 scrollX_ = area.width();
-            painter.setFont(font_);
-            const QColor colours[2] = {toQColor(textColour_), toQColor(altTextColour_)};
+            std::vector<std::size_t> shown;
             int x = scrollX_;
             for (std::size_t i = 0; i < segments_.size() && x < area.width(); ++i) {
                 const Segment& segment = segments_[i];
                 // Segments wholly left of the strip are only counted, not drawn.
                 if (x + segment.width > 0) {
-                    painter.setPen(colours[i % 2]);
-                    painter.drawStaticText(QPointF(x, i % 2 ? AltSegmentDrop : 0), segment.text);
+                    const int y = i % 2 ? AltSegmentDrop : 0;
+                    if (segment.width <= MaxSegmentImageWidth) {
+                        painter.drawImage(x - textMargin_, y - textMargin_,
+                                          segmentImage(i, area.height()));
+                        shown.push_back(i);
+                    } else {
+                        // A freak of a tips file: one endless segment is drawn as it goes.
+                        painter.setFont(font_);
+                        painter.setPen(toQColor(i % 2 ? altTextColour_ : textColour_));
+                        painter.drawStaticText(QPointF(x, y), segment.text);
+                    }
                 }
                 x += segment.width;
             }
+            // Images of segments that have left the strip go, so a long text keeps only a
+            // strip's worth of them.
+            for (std::size_t i : segmentsWithImages_)
+                if (std::find(shown.begin(), shown.end(), i) == shown.end())
+                    segments_[i].image = QImage();
+            segmentsWithImages_.swap(shown);
         }
     }
 

@@ -90,9 +90,13 @@ private:
     struct Segment {
         QStaticText text;
         int width;
+        // The segment's text alone on a clear image while it is on the strip: laying out
+        // glyphs is the dearest part of a frame, putting down a finished image the cheapest.
+        QImage image;
     };
 
     void layoutText();
+    const QImage& segmentImage(std::size_t index, int stripHeight);
     const QImage& backgroundFor(const QSize& size);
 
     std::uint32_t edgeType_ = edge::Sunken;
@@ -112,7 +116,9 @@ private:
     QBasicTimer timer_;
     // Converted and measured once per text or font change, not per frame.
     std::vector<Segment> segments_;
+    std::vector<std::size_t> segmentsWithImages_;
     int textWidth_ = 0;
+    int textMargin_ = 0;
     QImage background_;
     QImage frame_;
 };

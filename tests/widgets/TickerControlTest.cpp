@@ -101,6 +101,56 @@ TEST(TickerControl, SegmentsAlternateColourAndTheSecondSitsThreePixelsLower)
     EXPECT_EQ(topRowOf(image, white, 0, 10), -1);
 }
 
+TEST(TickerControl, ColoursAndHeightChangedAfterAPaintShowAtTheNextOne)
+{
+    TickerControl ticker;
+    ticker.resize(400, 40);
+    ticker.setText("|MM|MM|");
+    ticker.setColours(rgb(255, 255, 255), rgb(255, 255, 43));
+    ticker.setFontSize(24);
+    ticker.start();
+    ticker.pause();
+    ticker.setStep(400 - 10);
+    ticker.scrollOneStep();
+    // Columns left of the grip, whose first column is white.
+    const QColor white(255, 255, 255), yellow(255, 255, 43), red(255, 0, 0), blue(0, 0, 255);
+    ASSERT_GE(topRowOf(grabbed(ticker), white, 0, 394), 0);
+
+    ticker.setColours(rgb(255, 0, 0), rgb(0, 0, 255));
+    QImage image = grabbed(ticker);
+    EXPECT_EQ(topRowOf(image, white, 0, 394), -1);
+    EXPECT_EQ(topRowOf(image, yellow, 0, 394), -1);
+    const int redTop = topRowOf(image, red, 0, 394);
+    ASSERT_GE(redTop, 0);
+    EXPECT_EQ(topRowOf(image, blue, 0, 394), redTop + 3);
+
+    // A taller strip, started again, shows the same text in full at its new right edge.
+    ticker.resize(400, 80);
+    ticker.start();
+    ticker.pause();
+    ticker.scrollOneStep();
+    image = grabbed(ticker);
+    EXPECT_EQ(topRowOf(image, red, 0, 394), redTop);
+    EXPECT_EQ(topRowOf(image, blue, 0, 394), redTop + 3);
+}
+
+TEST(TickerControl, ASegmentWiderThanManyStripsIsDrawnLikeAnyOther)
+{
+    TickerControl ticker;
+    ticker.resize(400, 40);
+    ticker.setText("|" + std::string(2000, 'M') + "|MM|");
+    ticker.setColours(rgb(255, 255, 255), rgb(255, 255, 43));
+    ticker.setFontSize(24);
+    ticker.start();
+    ticker.pause();
+    ticker.setStep(400 - 10);
+    ticker.scrollOneStep();
+    const QImage image = grabbed(ticker);
+    EXPECT_EQ(topRowOf(image, QColor(255, 255, 255), 0, 10), -1);
+    EXPECT_GE(topRowOf(image, QColor(255, 255, 255), 10, 394), 0);
+    EXPECT_EQ(topRowOf(image, QColor(255, 255, 43), 0, 394), -1);
+}
+
 TEST(TickerControl, OnlyClosedSegmentsAreDrawn)
 {
     auto rendered = [](const std::string& text) {
