@@ -34,6 +34,24 @@ int topRowOf(const QImage& image, QColor colour, int from, int to)
     return -1;
 }
 
+// A 400 x 40 strip in white and yellow at font height 24, started and held still.
+void startHeld(TickerControl& ticker, const std::string& text)
+{
+    ticker.resize(400, 40);
+    ticker.setText(text);
+    ticker.setColours(rgb(255, 255, 255), rgb(255, 255, 43));
+    ticker.setFontSize(24);
+    ticker.start();
+    ticker.pause();
+}
+
+// One step that puts the start of the text at column 10.
+void moveToColumnTen(TickerControl& ticker)
+{
+    ticker.setStep(ticker.scrollX() - 10);
+    ticker.scrollOneStep();
+}
+
 } // namespace
 
 TEST(Gradient, SixtyBandsStepFromGreenToBlueAndTheLastTakesTheRest)
@@ -76,15 +94,9 @@ TEST(TickerControl, BackgroundIsTheBandedGradientWithTheGripAtTheRightEnd)
 TEST(TickerControl, SegmentsAlternateColourAndTheSecondSitsThreePixelsLower)
 {
     TickerControl ticker;
-    ticker.resize(400, 40);
-    ticker.setText("|MM|MM|MM|");
-    ticker.setColours(rgb(255, 255, 255), rgb(255, 255, 43));
-    ticker.setFontSize(24);
-    ticker.start();
-    ticker.pause();
+    startHeld(ticker, "|MM|MM|MM|");
     EXPECT_EQ(ticker.scrollX(), 400);
-    ticker.setStep(400 - 10);
-    ticker.scrollOneStep();
+    moveToColumnTen(ticker);
     ASSERT_EQ(ticker.scrollX(), 10);
 
     const QImage image = grabbed(ticker);
@@ -104,14 +116,8 @@ TEST(TickerControl, SegmentsAlternateColourAndTheSecondSitsThreePixelsLower)
 TEST(TickerControl, ColoursAndHeightChangedAfterAPaintShowAtTheNextOne)
 {
     TickerControl ticker;
-    ticker.resize(400, 40);
-    ticker.setText("|MM|MM|");
-    ticker.setColours(rgb(255, 255, 255), rgb(255, 255, 43));
-    ticker.setFontSize(24);
-    ticker.start();
-    ticker.pause();
-    ticker.setStep(400 - 10);
-    ticker.scrollOneStep();
+    startHeld(ticker, "|MM|MM|");
+    moveToColumnTen(ticker);
     // Columns left of the grip, whose first column is white.
     const QColor white(255, 255, 255), yellow(255, 255, 43), red(255, 0, 0), blue(0, 0, 255);
     ASSERT_GE(topRowOf(grabbed(ticker), white, 0, 394), 0);
@@ -137,14 +143,8 @@ TEST(TickerControl, ColoursAndHeightChangedAfterAPaintShowAtTheNextOne)
 TEST(TickerControl, ASegmentWiderThanManyStripsIsDrawnLikeAnyOther)
 {
     TickerControl ticker;
-    ticker.resize(400, 40);
-    ticker.setText("|" + std::string(2000, 'M') + "|MM|");
-    ticker.setColours(rgb(255, 255, 255), rgb(255, 255, 43));
-    ticker.setFontSize(24);
-    ticker.start();
-    ticker.pause();
-    ticker.setStep(400 - 10);
-    ticker.scrollOneStep();
+    startHeld(ticker, "|" + std::string(2000, 'M') + "|MM|");
+    moveToColumnTen(ticker);
     const QImage image = grabbed(ticker);
     EXPECT_EQ(topRowOf(image, QColor(255, 255, 255), 0, 10), -1);
     EXPECT_GE(topRowOf(image, QColor(255, 255, 255), 10, 394), 0);
