@@ -24,10 +24,18 @@ void PolygonRaster::fill(const QPolygon& polygon, QRgb colour)
     const int n = int(polygon.size());
     if (n < 3)
         return;
+    // The edges that are not level, gathered once rather than for every row.
+    edges_.clear();
     int top = polygon[0].y(), bottom = top;
-    for (const QPoint& p : polygon) {
-        top = std::min(top, p.y());
-        bottom = std::max(bottom, p.y());
+    for (int i = 0; i < n; ++i) {
+        const QPoint a = polygon[i];
+        const QPoint b = polygon[i + 1 < n ? i + 1 : 0];
+        top = std::min(top, a.y());
+        bottom = std::max(bottom, a.y());
+        if (a.y() != b.y())
+            edges_.push_back({double(std::min(a.y(), b.y())), double(std::max(a.y(), b.y())),
+                              double(a.x()), double(a.y()), double(b.x() - a.x()),
+                              double(b.y() - a.y())});
     }
     const int firstRow = std::max(top + offset_.y(), 0);
     const int lastRow = std::min(bottom + offset_.y(), height_ - 1);
@@ -36,16 +44,12 @@ void PolygonRaster::fill(const QPolygon& polygon, QRgb colour)
     for (int row = firstRow; row <= lastRow; ++row) {
         const double yc = row - offset_.y() + 0.5;
         int count = 0;
-        for (int i = 0; i < n && count < 64; ++i) {
-            const QPoint a = polygon[i];
-            const QPoint b = polygon[(i + 1) % n];
-            if (a.y() == b.y())
+        for (const Edge& e : edges_) {
+            if (yc < e.top || yc >= e.bottom)
                 continue;
-            const double y0 = std::min(a.y(), b.y());
-            const double y1 = std::max(a.y(), b.y());
-            if (yc < y0 || yc >= y1)
-                continue;
-            crossings[count++] = a.x() + (yc - a.y()) * double(b.x() - a.x()) / double(b.y() - a.y());
+            crossings[count++] = e.x + (yc - e.y) * e.dx / e.dy;
+            if (count == 64)
+                break;
         }
         std::sort(crossings, crossings + count);
         QRgb* line = this->row(row);
@@ -86,7 +90,7 @@ void PolygonRaster::outline(const QPolygon& polygon, QRgb colour)
 {
     const int n = int(polygon.size());
     for (int i = 0; i < n; ++i)
-        line(polygon[i], polygon[(i + 1) % n], colour);
+        line(polygon[i], polygon[i + 1 < n ? i + 1 : 0], colour);
 }
 
 } // namespace widgets

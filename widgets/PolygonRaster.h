@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <QPolygon>
 
+#include <vector>
+
 namespace widgets {
 
 class PolygonRaster {
@@ -23,6 +25,11 @@ private:
     void plot(int x, int y, QRgb colour);
     void line(QPoint from, QPoint to, QRgb colour);
 
+    struct Edge {
+        double top, bottom;  // its least and greatest y
+        double x, y, dx, dy; // its first vertex and the step to the second
+    };
+
     QRgb* row(int y) { return reinterpret_cast<QRgb*>(bits_ + qsizetype(y) * stride_); }
 
     // Taken once: every scanLine() call would check for a detach.
@@ -31,6 +38,7 @@ private:
     int width_;
     int height_;
     QPoint offset_;
+    std::vector<Edge> edges_;
 };
 
 } // namespace widgets
