@@ -17,14 +17,16 @@ CurveErrorEvaluator::CurveErrorEvaluator(const std::vector<PointF>& fitSet)
     // The coarse scan's parameters, advanced by adding du as far as 1.01; the cap only
     // allows for the 1.01 end and rounding.
     const std::size_t capacity = std::size_t(2.02 / du_) + 3;
+    sampleU_.reserve(capacity);
     for (double u = -1.0; u <= 1.01 && sampleU_.size() < capacity; u += du_)
         sampleU_.push_back(u);
     x_.samples.resize(sampleU_.size());
     y_.samples.resize(sampleU_.size());
     errors_.resize(points_);
     searched_.resize(points_);
+    order_.resize(points_);
     for (std::size_t i = 0; i < points_; ++i)
-        order_.push_back(i);
+        order_[i] = i;
 }
 
 void CurveErrorEvaluator::setXAxis(double p0, double c1, double c2, double p3)
