@@ -55,7 +55,7 @@ rules::GameState StartDialog::playGameInWindow()
 
 StartDialog::StartDialog(GameRunner playGame, QWidget* owner)
     : TemplateDialog(kStartTemplate, owner)
-    , playerName_(utf8ToGbk(kDefaultPlayerName))
+    , playerName_(QString::fromUtf8(kDefaultPlayerName))
     , playGame_(std::move(playGame))
 {
     setWindowIcon(iconResource(kGameIcon));
@@ -72,7 +72,7 @@ StartDialog::StartDialog(GameRunner playGame, QWidget* owner)
 bool StartDialog::initDialog()
 {
     QLineEdit* nameBox = edit(kNameBox);
-    nameBox->setText(fromGbk(playerName_));
+    nameBox->setText(playerName_);
     // The focus goes to the first control, the name box, with the name selected so that
     // typing replaces it.
     nameBox->selectAll();

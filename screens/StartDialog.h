@@ -5,6 +5,8 @@
 #include "platform/TemplateDialog.h"
 #include "rules/GameState.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -47,7 +49,9 @@ private:
     std::string nameInBox() const;
 
     std::int32_t finalWealth_ = 0;
-    std::string playerName_;
+    // Kept as Qt text: nothing needs it in GBK before a game starts, and the start screen then
+    // shows without loading the GBK converter.
+    QString playerName_;
     GameRunner playGame_;
     QAction* aboutAction_ = nullptr;
 };
