@@ -229,7 +229,8 @@ void TickerControl::paintStrip(QPainter& target)
         if (!text_.empty()) {
             if (scrollX_ <= -textWidth_)
                 scrollX_ = area.width();
-            std::vector<std::size_t> shown;
+            std::vector<std::size_t>& shown = shownSegments_;
+            shown.clear();
             int x = scrollX_;
             for (std::size_t i = 0; i < segments_.size() && x < area.width(); ++i) {
                 const Segment& segment = segments_[i];

@@ -117,6 +117,7 @@ private:
     // Converted and measured once per text or font change, not per frame.
     std::vector<Segment> segments_;
     std::vector<std::size_t> segmentsWithImages_;
+    std::vector<std::size_t> shownSegments_; // this frame's, kept to spare an allocation a frame
     int textWidth_ = 0;
     int textMargin_ = 0;
     QImage background_;
