@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei fontconfig
   clang libclang-rt-14-dev
-  xvfb xauth x11-apps xdotool imagemagick
+  xvfb xauth x11-apps xdotool imagemagick openbox
 )
 
 missing=()

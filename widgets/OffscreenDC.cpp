@@ -13,10 +13,12 @@ OffscreenDC::OffscreenDC(QPainter& target, const QRect& rect)
     const bool printing = device && device->devType() == QInternal::Printer;
 
     if (!printing && !rect_.isEmpty()) {
-        const QTransform toDevice = target_.combinedTransform();
-        deviceRect_ = toDevice.mapRect(rect_);
+        // The world transform, not the combined one: the latter also holds the screen's
+        // scale, which the image's own pixel ratio takes care of.
+        const QTransform world = target_.worldTransform();
+        imageRect_ = world.mapRect(rect_);
         const qreal ratio = device ? device->devicePixelRatioF() : 1.0;
-        image_ = QImage(deviceRect_.size() * ratio, QImage::Format_RGB32);
+        image_ = QImage((QSizeF(imageRect_.size()) * ratio).toSize(), QImage::Format_RGB32);
         if (!image_.isNull()) {
             image_.setDevicePixelRatio(ratio);
             buffered_ = imagePainter_.begin(&image_);
@@ -24,8 +26,8 @@ OffscreenDC::OffscreenDC(QPainter& target, const QRect& rect)
         if (buffered_) {
             // The target's logical coordinates address the image directly.
             imagePainter_.setWorldTransform(
-                toDevice * QTransform::fromTranslate(-deviceRect_.left(), -deviceRect_.top()));
-            const QTransform toImage = imagePainter_.combinedTransform();
+                world * QTransform::fromTranslate(-imageRect_.left(), -imageRect_.top()));
+            const QTransform toImage = imagePainter_.worldTransform();
             const qreal dx = toImage.dx(), dy = toImage.dy();
             pixelAccess_ = ratio == 1.0 && toImage.type() <= QTransform::TxTranslate &&
                            dx == qRound(dx) && dy == qRound(dy);
@@ -50,8 +52,8 @@ OffscreenDC::~OffscreenDC()
     }
     imagePainter_.end();
     target_.save();
-    target_.resetTransform();
-    target_.drawImage(deviceRect_.topLeft(), image_);
+    target_.setWorldTransform(QTransform());
+    target_.drawImage(imageRect_.topLeft(), image_);
     target_.restore();
 }
 
@@ -63,7 +65,7 @@ QRect OffscreenDC::defaultRect() const
     if (!device)
         return QRect();
     const QRect deviceArea(0, 0, device->width(), device->height());
-    return target_.combinedTransform().inverted().mapRect(deviceArea);
+    return target_.worldTransform().inverted().mapRect(deviceArea);
 }
 
 } // namespace widgets

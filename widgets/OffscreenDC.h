@@ -36,7 +36,7 @@ private:
 
     QPainter& target_;
     QRect rect_;
-    QRect deviceRect_;
+    QRect imageRect_;
     QImage image_;
     QPainter imagePainter_;
     bool buffered_ = false;

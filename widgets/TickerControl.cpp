@@ -38,6 +38,11 @@ QFont fontWithCellHeight(const QString& face, int height)
     return font;
 }
 
+QSize screenPixels(const QSize& logical, qreal ratio)
+{
+    return (QSizeF(logical) * ratio).toSize();
+}
+
 } // namespace
 
 TickerControl::TickerControl(QWidget* parent)
@@ -45,6 +50,9 @@ TickerControl::TickerControl(QWidget* parent)
 {
     // The frame covers the whole strip: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The pointer's moves over the strip belong to the window, which drives the hover; a
+    // widget under the pointer would otherwise take them and drop them.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 QImage TickerControl::gripImage()
@@ -165,13 +173,14 @@ void TickerControl::layoutText()
 }
 
 // Glyphs may reach past their advance and above their line; the margin keeps that ink.
-const QImage& TickerControl::segmentImage(std::size_t index, int stripHeight)
+const QImage& TickerControl::segmentImage(std::size_t index, int stripHeight, qreal ratio)
 {
     Segment& segment = segments_[index];
     const int margin = textMargin_;
-    const QSize size(segment.width + 2 * margin, stripHeight + margin);
+    const QSize size = screenPixels(QSize(segment.width + 2 * margin, stripHeight + margin), ratio);
     if (segment.image.size() != size) {
         segment.image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        segment.image.setDevicePixelRatio(ratio);
         segment.image.fill(Qt::transparent);
         QPainter painter(&segment.image);
         painter.setFont(font_);
@@ -181,10 +190,11 @@ const QImage& TickerControl::segmentImage(std::size_t index, int stripHeight)
     return segment.image;
 }
 
-const QImage& TickerControl::backgroundFor(const QSize& size)
+const QImage& TickerControl::backgroundFor(const QSize& size, qreal ratio)
 {
-    if (background_.size() != size) {
-        background_ = QImage(size, QImage::Format_RGB32);
+    if (background_.size() != screenPixels(size, ratio)) {
+        background_ = QImage(screenPixels(size, ratio), QImage::Format_RGB32);
+        background_.setDevicePixelRatio(ratio);
         background_.fill(Qt::black);
         QPainter painter(&background_);
         fillGradient(painter, QRect(QPoint(0, 0), size), GradientBands, GradientFrom, GradientTo);
@@ -218,12 +228,16 @@ void TickerControl::paintStrip(QPainter& target)
     if (area.isEmpty())
         return;
 
-    if (frame_.size() != area.size())
-        frame_ = QImage(area.size(), QImage::Format_RGB32);
+    // On a scaled screen the images take the screen's pixels, so the text stays sharp.
+    const qreal ratio = target.device() ? target.device()->devicePixelRatioF() : 1.0;
+    if (frame_.size() != screenPixels(area.size(), ratio)) {
+        frame_ = QImage(screenPixels(area.size(), ratio), QImage::Format_RGB32);
+        frame_.setDevicePixelRatio(ratio);
+    }
     {
         QPainter painter(&frame_);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, backgroundFor(area.size()));
+        painter.drawImage(0, 0, backgroundFor(area.size(), ratio));
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
         if (!text_.empty()) {
@@ -239,7 +253,7 @@ void TickerControl::paintStrip(QPainter& target)
                     const int y = i % 2 ? AltSegmentDrop : 0;
                     if (segment.width <= MaxSegmentImageWidth) {
                         painter.drawImage(x - textMargin_, y - textMargin_,
-                                          segmentImage(i, area.height()));
+                                          segmentImage(i, area.height(), ratio));
                         shown.push_back(i);
                     } else {
                         // A freak of a tips file: one endless segment is drawn as it goes.

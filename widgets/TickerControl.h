@@ -96,8 +96,8 @@ private:
     };
 
     void layoutText();
-    const QImage& segmentImage(std::size_t index, int stripHeight);
-    const QImage& backgroundFor(const QSize& size);
+    const QImage& segmentImage(std::size_t index, int stripHeight, qreal ratio);
+    const QImage& backgroundFor(const QSize& size, qreal ratio);
 
     std::uint32_t edgeType_ = edge::Sunken;
     std::uint32_t edgeFlags_ = edge::Flat;

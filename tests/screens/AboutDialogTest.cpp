@@ -129,12 +129,9 @@ TEST(AboutDialog, CreditButtonShowsTheCreditOnClickAndDoubleClick)
     script
         .then([&](QWidget* d) {
             QPushButton* credit = static_cast<AboutDialog*>(d)->button(AboutDialog::kCreditButton);
-            QTest::mouseClick(credit, Qt::LeftButton);
+            pointerAt(credit, Pointer::Click);
             creditsAfterClick = int(credits.size());
-            // A double-click as the window system delivers it: click, then double-click, release.
-            QTest::mouseClick(credit, Qt::LeftButton);
-            QTest::mouseDClick(credit, Qt::LeftButton);
-            QTest::mouseRelease(credit, Qt::LeftButton);
+            pointerAt(credit, Pointer::DoubleClick);
             pressKey(d, Qt::Key_Escape);
         })
         .otherwise(answerCredit);

@@ -70,9 +70,7 @@ std::vector<std::string> gbkColumn(ReportList* list, int column)
 // A mouse move with no button held, as the window receives it.
 void hoverWindow(GameDialog& window, QPoint inWindow)
 {
-    QMouseEvent move(QEvent::MouseMove, inWindow, window.mapToGlobal(inWindow), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(&window, &move);
+    pointerAt(&window, Pointer::Move, inWindow);
 }
 
 } // namespace
@@ -157,12 +155,11 @@ TEST(GameDialog, BuysWithTheButtonADoubleClickAndADrag)
 
         // Grab the row, carry it onto the room list and let go there.
         const QPoint from = market->visualItemRect(market->topLevelItem(row)).center();
-        QTest::mousePress(market->viewport(), Qt::LeftButton, {}, from);
-        QTest::mouseMove(market->viewport(), from + QPoint(12, 0));
+        pointerAt(market->viewport(), Pointer::Press, from);
+        pointerAt(market->viewport(), Pointer::Move, from + QPoint(12, 0));
         ASSERT_TRUE(window.isDragging());
-        const QPoint onRoom = room->viewport()->mapTo(&window, QPoint(20, 60));
-        QTest::mouseMove(&window, onRoom);
-        QTest::mouseRelease(&window, Qt::LeftButton, {}, onRoom);
+        pointerAt(room->viewport(), Pointer::Move, QPoint(20, 60));
+        pointerAt(room->viewport(), Pointer::Release, QPoint(20, 60));
         EXPECT_FALSE(window.isDragging());
         EXPECT_EQ(room->rowCount(), 1) << "three purchases of one kind make one row";
         EXPECT_EQ(room->cellText(0, 2), "6");
@@ -332,7 +329,7 @@ TEST(GameDialog, ColumnsSortAsGbkBytesAndRememberTheirDirection)
         auto clickHeader = [](ReportList* list, int column) {
             QHeaderView* header = list->header();
             const QPoint at(header->sectionViewportPosition(column) + 5, header->height() / 2);
-            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+            pointerAt(header->viewport(), Pointer::Click, at);
         };
 
         clickHeader(market, 0);
@@ -392,7 +389,7 @@ TEST(GameDialog, TheRoomSortReordersTheHoldingsAndSalesFollowTheRows)
         // Sort by name, both ways: the rows and the holdings stay together.
         for (int click = 0; click < 2; ++click) {
             QHeaderView* header = room->header();
-            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(5, header->height() / 2));
+            pointerAt(header->viewport(), Pointer::Click, QPoint(5, header->height() / 2));
             const std::vector<std::string> shown = gbkColumn(room, 0);
             EXPECT_EQ(click == 0, shown[0] < shown[1]);
             for (size_t i = 0; i < shown.size(); ++i)
@@ -414,7 +411,7 @@ TEST(GameDialog, EnterInEitherListLeavesTheGame)
         const int result = player.run(kSeed, [&](GameDialog& window) {
             ReportList* list = id == GameDialog::kMarketList ? window.marketList() : window.roomList();
             list->setFocus();
-            QTest::keyClick(list, Qt::Key_Return);
+            pressKey(&window, Qt::Key_Return);
             closedByEnter = !window.isVisible();
         });
         EXPECT_TRUE(closedByEnter) << id;
@@ -434,18 +431,18 @@ TEST(GameDialog, ADragTradesOnlyWhenDroppedOnTheOtherList)
         const QPoint grab = rowRect.topLeft() + QPoint(30, rowRect.height() / 2);
         auto startDrag = [&] {
             clickRow(market, row);
-            QTest::mousePress(market->viewport(), Qt::LeftButton, {}, grab);
-            QTest::mouseMove(market->viewport(), grab + QPoint(0, 10));
+            pointerAt(market->viewport(), Pointer::Press, grab);
+            pointerAt(market->viewport(), Pointer::Move, grab + QPoint(0, 10));
             ASSERT_TRUE(window.isDragging());
         };
         auto cursorShape = [] {
             const QCursor* cursor = QGuiApplication::overrideCursor();
             return cursor ? cursor->shape() : Qt::BlankCursor;
         };
-        auto moveTo = [&](QPoint inWindow) { QTest::mouseMove(&window, inWindow); };
+        auto moveTo = [&](QPoint inWindow) { pointerAt(&window, Pointer::Move, inWindow); };
         auto dropAt = [&](QPoint inWindow) {
             moveTo(inWindow);
-            QTest::mouseRelease(&window, Qt::LeftButton, {}, inWindow);
+            pointerAt(&window, Pointer::Release, inWindow);
             EXPECT_FALSE(window.isDragging());
             EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         };

@@ -87,19 +87,17 @@ QPoint rowCenter(ReportList* list, int row)
 
 void clickRow(ReportList* list, int row)
 {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCenter(list, row));
+    pointerAt(list->viewport(), Pointer::Click, rowCenter(list, row));
 }
 
 void doubleClickRow(ReportList* list, int row)
 {
-    const QPoint at = rowCenter(list, row);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    pointerAt(list->viewport(), Pointer::DoubleClick, rowCenter(list, row));
 }
 
 void clickControl(GameDialog& window, int id)
 {
-    QTest::mouseClick(window.button(id), Qt::LeftButton);
+    pointerAt(window.button(id), Pointer::Click);
 }
 
 void pressStation(GameDialog& window, int press)

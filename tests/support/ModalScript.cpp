@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <QTimer>
 
 ModalScript& ModalScript::then(Step step)
@@ -84,23 +85,37 @@ std::string gbkTextOf(QWidget* dialog, int controlId)
     return platform::toGbk(textOf(dialog, controlId));
 }
 
+void pointerAt(QWidget* over, Pointer action, QPoint local, Qt::MouseButton button)
+{
+    if (local == QPoint(-1, -1))
+        local = over->rect().center();
+    QWindow* window = over->window()->windowHandle();
+    const QPoint at = over->mapTo(over->window(), local);
+    switch (action) {
+    case Pointer::Press: QTest::mousePress(window, button, {}, at); break;
+    case Pointer::Release: QTest::mouseRelease(window, button, {}, at); break;
+    case Pointer::Click: QTest::mouseClick(window, button, {}, at); break;
+    case Pointer::DoubleClick: QTest::mouseDClick(window, button, {}, at); break; // both clicks
+    case Pointer::Move: QTest::mouseMove(window, at); break;
+    }
+}
+
 void pressKey(QWidget* dialog, Qt::Key key)
 {
-    QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
-    QTest::keyClick(target, key);
+    QTest::keyClick(dialog->window()->windowHandle(), key);
 }
 
 void clickButton(QWidget* dialog, int controlId)
 {
     if (auto* templated = qobject_cast<platform::TemplateDialog*>(dialog)) {
         if (QPushButton* button = templated->button(controlId)) {
-            QTest::mouseClick(button, Qt::LeftButton);
+            pointerAt(button, Pointer::Click);
             return;
         }
     }
     if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
         if (QAbstractButton* button = box->button(QMessageBox::Ok)) {
-            QTest::mouseClick(button, Qt::LeftButton);
+            pointerAt(button, Pointer::Click);
             return;
         }
     }

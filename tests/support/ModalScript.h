@@ -47,6 +47,12 @@ QString textOf(QWidget* dialog, int controlId = 0);
 // The GBK bytes of a shown text, for byte-exact checks against the game's constants.
 std::string gbkTextOf(QWidget* dialog, int controlId = 0);
 
+// The pointer as a player moves it: sent to the top-level window at the point over `over`
+// (its centre when `local` is left out), so Qt hands it to whatever lies there.
+enum class Pointer { Press, Release, Click, DoubleClick, Move };
+void pointerAt(QWidget* over, Pointer action, QPoint local = QPoint(-1, -1), Qt::MouseButton button = Qt::LeftButton);
+
+// A key as the keyboard sends it: to the dialog's window, which gives it to its focus.
 void pressKey(QWidget* dialog, Qt::Key key);
 void clickButton(QWidget* dialog, int controlId);
 void typeInto(QWidget* dialog, int editId, const QString& text);

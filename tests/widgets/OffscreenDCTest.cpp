@@ -65,6 +65,30 @@ TEST(OffscreenDC, TargetCoordinatesAddressTheImageUnderATranslation)
     EXPECT_EQ(QColor(canvas.pixel(27, 12)), QColor(Qt::white));
 }
 
+TEST(OffscreenDC, OnAScaledScreenItCoversItsRectAtTheScreensResolution)
+{
+    // As a window on a screen scaled to 200 % or 300 % paints: logical units, finer pixels.
+    for (const qreal ratio : {2.0, 3.0}) {
+        QImage canvas(QSize(200, 120), QImage::Format_RGB32);
+        canvas.fill(Qt::white);
+        canvas.setDevicePixelRatio(ratio);
+        QPainter target(&canvas);
+        target.setBackground(QColor(0, 0, 200));
+        {
+            OffscreenDC surface(target, QRect(10, 20, 30, 15));
+            surface.painter().fillRect(QRectF(12, 22, 0.5, 0.5), QColor(255, 0, 0));
+        }
+        target.end();
+        const auto at = [&](qreal x, qreal y) { return QColor(canvas.pixel(int(x * ratio), int(y * ratio))); };
+        EXPECT_EQ(at(12, 22), QColor(255, 0, 0)) << ratio;
+        EXPECT_EQ(at(12.75, 22.75), QColor(0, 0, 200)) << ratio; // half a unit is a pixel of its own
+        EXPECT_EQ(at(39.5, 34.5), QColor(0, 0, 200)) << ratio;
+        EXPECT_EQ(at(40.2, 30), QColor(Qt::white)) << ratio;
+        EXPECT_EQ(at(30, 35.2), QColor(Qt::white)) << ratio;
+        EXPECT_EQ(at(9.5, 25), QColor(Qt::white)) << ratio;
+    }
+}
+
 TEST(OffscreenDC, WithoutARectItCoversTheClipOrTheWholeDevice)
 {
     QImage canvas = whiteCanvas();
