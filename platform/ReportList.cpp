@@ -85,7 +85,14 @@ QString ReportList::cellText(int row, int column) const
 
 void ReportList::deleteRow(int row)
 {
+    QTreeWidgetItem* item = topLevelItem(row);
+    if (!item)
+        return;
+    // The selection goes with its row; Qt would pass it on to the row below.
+    const bool wasSelected = item->isSelected();
     delete takeTopLevelItem(row);
+    if (wasSelected)
+        selectionModel()->clear();
 }
 
 void ReportList::deleteAllRows()
@@ -194,19 +201,18 @@ bool ReportList::eventFilter(QObject* watched, QEvent* event)
         if (mouse->button() == Qt::LeftButton) {
             pressPos_ = viewport()->mapTo(this, mouse->position().toPoint());
             pressedOnRow_ = itemAt(mouse->position().toPoint()) != nullptr;
-            dragging_ = false;
+            dragStarted_ = false;
         }
         break;
     }
     case QEvent::MouseMove: {
+        // The release that ends a drag goes to the window that took the mouse, not here: only
+        // the button still being down tells that this press is going on.
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (dragging_)
-            return true;
         if (pressedOnRow_ && (mouse->buttons() & Qt::LeftButton)) {
             const QPoint here = viewport()->mapTo(this, mouse->position().toPoint());
-            if ((here - pressPos_).manhattanLength() >= QApplication::startDragDistance()) {
-                dragging_ = true;
-                pressedOnRow_ = false;
+            if (!dragStarted_ && (here - pressPos_).manhattanLength() >= QApplication::startDragDistance()) {
+                dragStarted_ = true;
                 emit dragStarted(pressPos_);
             }
             // Moving with the button down never drags the selection to another row.
@@ -216,7 +222,6 @@ bool ReportList::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::MouseButtonRelease:
         pressedOnRow_ = false;
-        dragging_ = false;
         break;
     case QEvent::MouseButtonDblClick:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

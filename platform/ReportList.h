@@ -61,7 +61,7 @@ private:
     QIcon rowIcon_;
     QPoint pressPos_;
     bool pressedOnRow_ = false;
-    bool dragging_ = false;
+    bool dragStarted_ = false;
 };
 
 } // namespace platform

@@ -38,6 +38,22 @@ bool isTabStopByDefault(ControlKind kind)
     }
 }
 
+// Labels, pictures, frames and group boxes take no mouse input: its moves and clicks belong
+// to the dialog beneath them (the game window's ticker hover, the start screen's menu).
+bool isTransparentToMouse(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Static:
+    case ControlKind::GroupBox:
+    case ControlKind::Picture:
+    case ControlKind::Icon:
+    case ControlKind::Frame:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool takesFocusOnClick(ControlKind kind)
 {
     switch (kind) {
@@ -88,6 +104,8 @@ void TemplateDialog::buildControls(const DialogTemplate& dialogTemplate)
         else
             widget->setFocusPolicy(Qt::NoFocus);
 
+        if (isTransparentToMouse(item.kind))
+            widget->setAttribute(Qt::WA_TransparentForMouseEvents);
         if (item.flags & Hidden)
             widget->hide();
         if (item.flags & Disabled)

@@ -111,8 +111,7 @@ GameDialog::GameDialog(QWidget* owner)
 
 GameDialog::~GameDialog()
 {
-    if (dragSource_)
-        QGuiApplication::restoreOverrideCursor();
+    endDrag();
 }
 
 SegmentDisplay* GameDialog::display(int id) const
@@ -276,8 +275,9 @@ void GameDialog::BeginDrag(ReportList* list, QPoint pressPos)
     if (picture.isNull())
         return;
 
-    // A window of its own, so the picture can follow the mouse outside the game window.
-    auto* image = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput);
+    // A window of its own, so the picture can follow the mouse outside the game window; the
+    // game window owns it, so it can never outlive the game.
+    auto* image = new QLabel(this, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput);
     image->setAttribute(Qt::WA_TransparentForMouseEvents);
     image->setAttribute(Qt::WA_ShowWithoutActivating);
     image->setPixmap(picture);
@@ -318,19 +318,31 @@ void GameDialog::trackDrag(QPoint globalPos)
 void GameDialog::drop(QPoint globalPos)
 {
     ReportList* source = dragSource_;
-    releaseMouse();
-    QGuiApplication::restoreOverrideCursor();
-    dragImage_->hide();
-
+    endDrag();
+    // The trade's dialogs come after the capture, the cursor and the picture have gone.
     QWidget* target = controlAtScreen(globalPos);
     if (source == marketList_ && roomList_->isListSurface(target))
         OnBuy();
     else if (source == roomList_ && marketList_->isListSurface(target))
         OnSell();
+}
 
+void GameDialog::endDrag()
+{
+    if (!dragSource_)
+        return;
+    releaseMouse();
+    QGuiApplication::restoreOverrideCursor();
     delete dragImage_;
     dragImage_ = nullptr;
     dragSource_ = nullptr;
+}
+
+void GameDialog::hideEvent(QHideEvent* event)
+{
+    // However the game ends (Esc, Enter, the last day) a drag in progress ends with it.
+    endDrag();
+    TemplateDialog::hideEvent(event);
 }
 
 void GameDialog::mouseMoveEvent(QMouseEvent* event)

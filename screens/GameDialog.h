@@ -66,6 +66,7 @@ protected:
     void onCommand(int id) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // Gestures.
@@ -80,6 +81,8 @@ private:
     void BeginDrag(platform::ReportList* list, QPoint pressPos);
     void trackDrag(QPoint globalPos);
     void drop(QPoint globalPos);
+    // Lets go of the mouse, the cursor and the picture; nothing is traded.
+    void endDrag();
     QWidget* controlAtScreen(QPoint globalPos) const;
 
     void setUpLists();

@@ -9,12 +9,14 @@
 #include "widgets/TickerControl.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QMouseEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
+#include <numeric>
 #include <gtest/gtest.h>
 
 using platform::IDOK;
@@ -37,13 +39,15 @@ std::string joined(const QStringList& texts)
     return texts.join(QStringLiteral(" | ")).toStdString();
 }
 
-// The market row of the cheapest goods today.
-int cheapestOffer(const rules::GameState& state)
+// The market row of the cheapest goods today, or of the next cheapest after `skip` others.
+int cheapestOffer(const rules::GameState& state, int skip = 0)
 {
-    const auto& offers = state.offers;
-    return int(std::min_element(offers.begin(), offers.end(), [](const auto& a, const auto& b) {
-                   return a.price < b.price;
-               }) - offers.begin());
+    std::vector<int> rows(state.offers.size());
+    std::iota(rows.begin(), rows.end(), 0);
+    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+        return state.offers[size_t(a)].price < state.offers[size_t(b)].price;
+    });
+    return rows[size_t(skip)];
 }
 
 int holdingIndex(const rules::GameState& state, const std::string& name)
@@ -248,6 +252,31 @@ TEST(GameDialog, SellingMovesTheSelectionAndFocusToTheMarket)
     EXPECT_EQ(player.messages.back(), utf8ToGbk("哦？这里没有人在这里做") + missingName + utf8ToGbk("生意。"));
 }
 
+TEST(GameDialog, ARowSoldToTheLastItemLeavesNoRowSelected)
+{
+    // Two kinds in the room; the top one is sold whole, and a second press of sell must not
+    // reach the other kind.
+    GamePlayer player;
+    player.answer(typeAndEnter(kQuantityEdit, 1)).answer(typeAndEnter(kQuantityEdit, 1)).answer(pressEnter());
+    player.run(kSeed, [&](GameDialog& window) {
+        ReportList* room = window.roomList();
+        for (int i = 0; i < 2; ++i) {
+            clickRow(window.marketList(), cheapestOffer(window.state(), i));
+            clickControl(window, GameDialog::kBuy);
+        }
+        ASSERT_EQ(room->rowCount(), 2);
+        clickRow(room, 0);
+        clickControl(window, GameDialog::kSell); // the preset sells all
+        ASSERT_EQ(room->rowCount(), 1);
+        EXPECT_EQ(room->selectedRow(), -1);
+        EXPECT_TRUE(room->selectedItems().isEmpty());
+        clickControl(window, GameDialog::kSell);
+        EXPECT_EQ(room->cellText(0, 2), "1");
+    });
+    EXPECT_TRUE(player.unexpected.isEmpty()) << "the second sell opened a dialog: " << joined(player.unexpected);
+    EXPECT_EQ(player.answersLeft(), 0);
+}
+
 TEST(GameDialog, TheBankTakesEnterAsADepositAndEscAsAWithdrawal)
 {
     GamePlayer player;
@@ -374,14 +403,8 @@ TEST(GameDialog, TheRoomSortReordersTheHoldingsAndSalesFollowTheRows)
     std::string firstAfterSort;
     player.run(kSeed, [&](GameDialog& window) {
         // The two cheapest goods of the day, one of each.
-        std::vector<int> rows(window.state().offers.size());
-        for (size_t i = 0; i < rows.size(); ++i)
-            rows[i] = int(i);
-        std::sort(rows.begin(), rows.end(), [&](int a, int b) {
-            return window.state().offers[size_t(a)].price < window.state().offers[size_t(b)].price;
-        });
         for (int i = 0; i < 2; ++i) {
-            clickRow(window.marketList(), rows[size_t(i)]);
+            clickRow(window.marketList(), cheapestOffer(window.state(), i));
             clickControl(window, GameDialog::kBuy);
         }
         ReportList* room = window.roomList();
@@ -487,6 +510,30 @@ TEST(GameDialog, ADragTradesOnlyWhenDroppedOnTheOtherList)
     EXPECT_EQ(player.finalState.cash, 2000);
 }
 
+TEST(GameDialog, AGameEndedInTheMiddleOfADragTakesThePictureAndTheMouseWithIt)
+{
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        GamePlayer player;
+        player.run(kSeed, [&](GameDialog& window) {
+            ReportList* market = window.marketList();
+            const QPoint grab = market->visualItemRect(market->topLevelItem(0)).center();
+            clickRow(market, 0);
+            pointerAt(market->viewport(), Pointer::Press, grab);
+            pointerAt(market->viewport(), Pointer::Move, grab + QPoint(0, 12));
+            ASSERT_TRUE(window.isDragging());
+            ASSERT_TRUE(window.dragPicture() && window.dragPicture()->isVisible());
+            pressKey(&window, key); // Esc cancels, Enter presses the focused leave button
+            EXPECT_FALSE(window.isVisible());
+            pointerAt(market->viewport(), Pointer::Release, grab); // the button comes up late
+        });
+        EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
+        for (QWidget* shown : QApplication::topLevelWidgets())
+            EXPECT_FALSE(shown->isVisible()) << "left on the screen: " << shown->metaObject()->className();
+        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
+}
+
 TEST(GameDialog, TheTickerStopsUnderTheMouseAndGoesOnWhenItLeaves)
 {
     GamePlayer player;
@@ -497,8 +544,14 @@ TEST(GameDialog, TheTickerStopsUnderTheMouseAndGoesOnWhenItLeaves)
         hoverWindow(window, ticker->mapTo(&window, ticker->rect().center()));
         EXPECT_FALSE(ticker->isRunning());
         EXPECT_EQ(ticker->edgeFlags(), widgets::edge::AllSides) << "a bump border while it stands";
-        hoverWindow(window, QPoint(5, 5));
+        // Off the strip onto the status group, whose frame and labels let the moves through.
+        const QPoint overGroup(window.units().toPixelsX(20), window.units().toPixelsY(232));
+        const QList<QGroupBox*> groups = window.findChildren<QGroupBox*>();
+        ASSERT_TRUE(std::any_of(groups.begin(), groups.end(),
+                                [&](QGroupBox* group) { return group->geometry().contains(overGroup); }));
+        hoverWindow(window, overGroup);
         EXPECT_TRUE(ticker->isRunning());
+        EXPECT_EQ(ticker->edgeFlags(), widgets::edge::Flat);
     });
     EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
 }
