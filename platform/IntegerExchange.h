@@ -11,7 +11,7 @@ class QLineEdit;
 namespace platform {
 
 // The edit's text as a signed 32-bit integer. Blanks around the number are allowed; anything
-// else (empty, letters, "12abc", a value beyond 32 bits) is not an integer.
+// else (empty, letters, "12abc", a value beyond 32 bits) gives nothing.
 std::optional<std::int32_t> parseInt32(const QString& text);
 
 QString notAnIntegerMessage();
@@ -21,7 +21,8 @@ QString outOfRangeMessage(std::int32_t lower, std::int32_t upper);
 void setEditInteger(QLineEdit* edit, std::int32_t value);
 
 // Reads `edit` into `value` if it holds an integer from `lower` to `upper`. Otherwise shows the
-// matching message, selects the edit's text with the focus in it, and returns false.
+// matching message (a whole number of any length outside the bounds gets the bounds), selects
+// the edit's text with the focus in it, and returns false.
 bool exchangeInteger(QLineEdit* edit, std::int32_t lower, std::int32_t upper, std::int32_t& value);
 
 } // namespace platform

@@ -154,6 +154,13 @@ TEST(IntegerExchange, RefusesWithTheStandardMessagesAndKeepsTheDialogOpen)
         .then([&](QWidget* box) { messages << textOf(box); clickButton(box, IDOK); })
         .then([](QWidget* d) { typeInto(d, 1001, QString()); pressKey(d, Qt::Key_Return); })
         .then([&](QWidget* box) { messages << textOf(box); clickButton(box, IDOK); })
+        // Whole numbers beyond 32 bits are numbers out of bounds, not text.
+        .then([](QWidget* d) { typeInto(d, 1001, QStringLiteral("99999999999")); pressKey(d, Qt::Key_Return); })
+        .then([&](QWidget* box) { messages << textOf(box); clickButton(box, IDOK); })
+        .then([](QWidget* d) { typeInto(d, 1001, QStringLiteral(" -99999999999999999999999")); pressKey(d, Qt::Key_Return); })
+        .then([&](QWidget* box) { messages << textOf(box); clickButton(box, IDOK); })
+        .then([](QWidget* d) { typeInto(d, 1001, QStringLiteral("99999999999x")); pressKey(d, Qt::Key_Return); })
+        .then([&](QWidget* box) { messages << textOf(box); clickButton(box, IDOK); })
         .then([](QWidget* d) { typeInto(d, 1001, QStringLiteral("0")); pressKey(d, Qt::Key_Return); });
     script.run([&] {
         NumberDialog d;
@@ -162,11 +169,14 @@ TEST(IntegerExchange, RefusesWithTheStandardMessagesAndKeepsTheDialogOpen)
     });
     EXPECT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
     EXPECT_TRUE(focusBackInEdit);
-    ASSERT_EQ(messages.size(), 4);
+    ASSERT_EQ(messages.size(), 7);
     EXPECT_EQ(messages[0], QStringLiteral("Please enter an integer."));
     EXPECT_EQ(messages[1], QStringLiteral("platform_tests")) << "message boxes are captioned with the executable's name";
     EXPECT_EQ(messages[2], QStringLiteral("Please enter an integer between 0 and 40."));
     EXPECT_EQ(messages[3], QStringLiteral("Please enter an integer."));
+    EXPECT_EQ(messages[4], QStringLiteral("Please enter an integer between 0 and 40."));
+    EXPECT_EQ(messages[5], QStringLiteral("Please enter an integer between 0 and 40."));
+    EXPECT_EQ(messages[6], QStringLiteral("Please enter an integer."));
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(accepted, 0) << "0 is inside the bounds although the arrows stop at 1";
 }
