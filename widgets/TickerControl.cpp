@@ -69,7 +69,7 @@ QImage TickerControl::gripImage()
 void TickerControl::setText(const std::string& text)
 {
     text_ = text;
-    layoutText();
+    layoutStale_ = true;
 }
 
 void TickerControl::setColours(ColorRef textColour, ColorRef altTextColour)
@@ -90,7 +90,7 @@ void TickerControl::setFontSize(int height)
 {
     fontHeight_ = height;
     font_ = fontWithCellHeight(fontFace_, fontHeight_);
-    layoutText();
+    layoutStale_ = true;
 }
 
 void TickerControl::setBorder(std::uint32_t edgeType, std::uint32_t edgeFlags)
@@ -156,19 +156,27 @@ void TickerControl::hoverAt(const QPoint& globalPos)
     }
 }
 
+int TickerControl::textWidth()
+{
+    layoutText();
+    return textWidth_;
+}
+
+// Measured when first needed, so that setting a text and then its font measures once.
 void TickerControl::layoutText()
 {
+    if (!layoutStale_)
+        return;
+    layoutStale_ = false;
     segments_.clear();
     segmentsWithImages_.clear();
     const QFontMetrics metrics(font_);
     textMargin_ = metrics.height();
+    textAscent_ = metrics.ascent();
     textWidth_ = text_.empty() ? 0 : metrics.horizontalAdvance(platform::fromGbk(text_));
     for (std::string_view bytes : tickerSegments(text_)) {
         const QString segment = platform::fromGbk(bytes);
-        QStaticText staticText(segment);
-        staticText.setTextFormat(Qt::PlainText);
-        staticText.prepare(QTransform(), font_);
-        segments_.push_back({staticText, metrics.horizontalAdvance(segment), QImage()});
+        segments_.push_back({segment, metrics.horizontalAdvance(segment), QImage()});
     }
 }
 
@@ -185,7 +193,7 @@ const QImage& TickerControl::segmentImage(std::size_t index, int stripHeight, qr
         QPainter painter(&segment.image);
         painter.setFont(font_);
         painter.setPen(toQColor(index % 2 ? altTextColour_ : textColour_));
-        painter.drawStaticText(QPointF(margin, margin), segment.text);
+        painter.drawText(QPointF(margin, margin + textAscent_), segment.text);
     }
     return segment.image;
 }
@@ -240,6 +248,7 @@ void TickerControl::paintStrip(QPainter& target)
         painter.drawImage(0, 0, backgroundFor(area.size(), ratio));
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
+        layoutText();
         if (!text_.empty()) {
             if (scrollX_ <= -textWidth_)
                 scrollX_ = area.width();
@@ -259,7 +268,7 @@ void TickerControl::paintStrip(QPainter& target)
                         // A freak of a tips file: one endless segment is drawn as it goes.
                         painter.setFont(font_);
                         painter.setPen(toQColor(i % 2 ? altTextColour_ : textColour_));
-                        painter.drawStaticText(QPointF(x, y), segment.text);
+                        painter.drawText(QPointF(x, y + textAscent_), segment.text);
                     }
                 }
                 x += segment.width;

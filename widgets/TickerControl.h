@@ -8,7 +8,6 @@
 #include <QBasicTimer>
 #include <QFont>
 #include <QImage>
-#include <QStaticText>
 #include <QWidget>
 #include <cstdint>
 #include <string>
@@ -74,7 +73,7 @@ public:
     int fontHeight() const { return fontHeight_; }
     QString fontFace() const { return fontFace_; }
     // Width of the whole text in the font, bars included.
-    int textWidth() const { return textWidth_; }
+    int textWidth();
 
     // One frame of the strip onto `target`, as the paint handler draws it.
     void paintStrip(QPainter& target);
@@ -88,7 +87,7 @@ protected:
 
 private:
     struct Segment {
-        QStaticText text;
+        QString text;
         int width;
         // The segment's text alone on a clear image while it is on the strip: laying out
         // glyphs is the dearest part of a frame, putting down a finished image the cheapest.
@@ -119,7 +118,9 @@ private:
     std::vector<std::size_t> segmentsWithImages_;
     std::vector<std::size_t> shownSegments_; // this frame's, kept to spare an allocation a frame
     int textWidth_ = 0;
+    bool layoutStale_ = true;
     int textMargin_ = 0;
+    int textAscent_ = 0;
     QImage background_;
     QImage frame_;
 };

@@ -1,6 +1,11 @@
 #include "widgets/TipsFile.h"
 
+#include "widgets/TickerSegments.h"
+
 #include <QFile>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace widgets {
 
@@ -19,11 +24,25 @@ std::string unscrambleTips(std::string_view scrambled)
 
 std::optional<std::string> readTipsFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened without waiting, so that a pipe in the file's place cannot hold up the game.
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
         return std::nullopt;
+    QFile file;
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return std::nullopt;
+    }
     const QByteArray bytes = file.read(qint64(MaxTipsFileBytes));
-    return unscrambleTips(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    std::string text = unscrambleTips(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (std::size_t(bytes.size()) == MaxTipsFileBytes && text.size() == MaxTipsFileBytes && !file.atEnd()) {
+        // Cut off: keep the whole segments, up to and with the last one's bar.
+        const std::vector<std::string_view> segments = tickerSegments(text);
+        text.resize(segments.empty() ? 0 : std::size_t(segments.back().data() + segments.back().size() - text.data()) + 1);
+    }
+    return text;
 }
 
 } // namespace widgets

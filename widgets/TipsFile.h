@@ -11,14 +11,16 @@
 namespace widgets {
 
 constexpr unsigned char TipsKey = 0x5A;
-// A tips file can be anything a player drops beside the game; reading is capped so that a
-// huge one cannot stall the start of a game. 64 KiB is hundreds of tips.
-constexpr std::size_t MaxTipsFileBytes = 64 * 1024;
+// A tips file is read whole; this bound only keeps a freak file from filling the memory and
+// stalling the start of a game. The game's own is a few KiB; 4 MiB are some 150 000 tips.
+constexpr std::size_t MaxTipsFileBytes = 4 * 1024 * 1024;
 
 // XORs every byte with the key and cuts at the first zero byte.
 std::string unscrambleTips(std::string_view scrambled);
 
-// The unscrambled text of the file, at most MaxTipsFileBytes of it; nothing if it can't be opened.
+// The unscrambled text of the file; nothing if it cannot be opened or is not a plain file (a
+// pipe or a device is never waited for). A file beyond the bound ends at its last whole
+// segment within it.
 std::optional<std::string> readTipsFile(const QString& path);
 
 } // namespace widgets

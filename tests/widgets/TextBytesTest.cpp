@@ -1,13 +1,16 @@
 // Characters to glyphs, GBK-aware byte walks, ticker segments and the tips file.
 
 #include "widgets/CharacterGlyph.h"
+#include "widgets/TickerControl.h"
 #include "widgets/GbkBytes.h"
 #include "widgets/TickerSegments.h"
 #include "widgets/TipsFile.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace widgets;
 
@@ -108,7 +111,7 @@ TEST(TipsFile, UnscramblesUpToTheFirstZeroByte)
     EXPECT_EQ(unscrambleTips(""), "");
 }
 
-TEST(TipsFile, ReadsTheFileMissingGivesNothingHugeIsCapped)
+TEST(TipsFile, ReadsTheFileAndAMissingOneGivesNothing)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -123,6 +126,61 @@ TEST(TipsFile, ReadsTheFileMissingGivesNothingHugeIsCapped)
     writeFile(path, scrambled(gbk));
     EXPECT_EQ(readTipsFile(path), gbk);
 
+    // Past the bound with no bar at all: no whole segment, no text.
     writeFile(path, scrambled(std::string(MaxTipsFileBytes + 1000, 'x')));
-    EXPECT_EQ(readTipsFile(path)->size(), MaxTipsFileBytes);
+    EXPECT_EQ(readTipsFile(path), "");
 }
+
+TEST(TipsFile, IsReadWholeAndABoundlessOneEndsAtAWholeSegment)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("tips.txt");
+
+    // Tens of thousands of tips, a MiB and more: every one arrives, and the ticker takes them
+    // within a start-up's patience.
+    std::string many = "|";
+    int count = 0;
+    while (many.size() < 1024 * 1024) {
+        many += "tip number " + std::to_string(count++) + " \xD6\xD0|"; // a GBK character in each
+    }
+    writeFile(path, scrambled(many));
+    TickerControl ticker;
+    ticker.resize(400, 30);
+    QElapsedTimer clock;
+    clock.start();
+    ticker.loadTipsFile(path, 0xFFFFFF, 0x2BFFFF, "Comic Sans MS", 17, 4);
+    EXPECT_GT(ticker.textWidth(), 0); // measured for the first frame
+    const qint64 loadMs = clock.elapsed();
+    EXPECT_EQ(ticker.getText(), many);
+    EXPECT_EQ(tickerSegments(ticker.getText()).size(), std::size_t(count));
+    EXPECT_LT(loadMs, 2000);
+
+    // Past the bound the text stops after the last bar before it; a bar inside a double-byte
+    // character is no bar.
+    std::string huge = "|";
+    while (huge.size() < MaxTipsFileBytes - 40)
+        huge += "a tip|";
+    huge += std::string(30, 'x') + "\x81|" + std::string(100, 'y') + "|";
+    writeFile(path, scrambled(huge));
+    const std::optional<std::string> read = readTipsFile(path);
+    ASSERT_TRUE(read);
+    EXPECT_LE(read->size(), MaxTipsFileBytes);
+    EXPECT_EQ(read->back(), '|');
+    EXPECT_EQ(*read, huge.substr(0, read->size()));
+    EXPECT_EQ(read->find('x'), std::string::npos);
+}
+
+TEST(TipsFile, APipeOrADeviceInItsPlaceIsNoTipsFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fifo = dir.filePath("tips.txt");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(readTipsFile(fifo)); // with no writer, opening it for reading would wait forever
+    EXPECT_FALSE(readTipsFile(QStringLiteral("/dev/zero")));
+    EXPECT_LT(clock.elapsed(), 1000);
+}
+
