@@ -14,6 +14,18 @@ QWidget* defaultOwner()
     return QApplication::activeWindow();
 }
 
+int execReturningFocus(QDialog& dialog)
+{
+    const int result = dialog.exec();
+    QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+    if (owner && owner->isVisible()) {
+        owner->activateWindow();
+        if (QWidget* focus = owner->focusWidget())
+            focus->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    return result;
+}
+
 void messageBox(QWidget* owner, const QString& text, MessageIcon icon)
 {
     QMessageBox box(owner ? owner : defaultOwner());
@@ -26,7 +38,7 @@ void messageBox(QWidget* owner, const QString& text, MessageIcon icon)
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
-    box.exec();
+    execReturningFocus(box);
 }
 
 } // namespace platform

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace platform {
@@ -14,5 +15,9 @@ void messageBox(QWidget* owner, const QString& text, MessageIcon icon = MessageI
 
 // The window that owns a dialog opened without a parent: the top modal dialog, else the active window.
 QWidget* defaultOwner();
+
+// Runs `dialog` modally; when it closes, its owner is the active window again with the focus
+// on the control that had it. A window manager would see to that, but not every desktop has one.
+int execReturningFocus(QDialog& dialog);
 
 } // namespace platform

@@ -296,7 +296,7 @@ QString TemplateDialog::controlText(int id) const
 int TemplateDialog::runModal()
 {
     runInitialisation();
-    return exec();
+    return execReturningFocus(*this);
 }
 
 void TemplateDialog::onOk()
