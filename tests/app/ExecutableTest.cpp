@@ -3,7 +3,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
@@ -11,6 +14,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -46,10 +50,10 @@ ToolRun runTool(const QString& program, const QStringList& arguments, const QPro
 // A display of our own for one test, gone when the test ends.
 class VirtualDisplay {
 public:
-    VirtualDisplay()
+    explicit VirtualDisplay(const QString& size = QStringLiteral("1024x768"))
     {
         // -displayfd picks a free display and tells us its number, so parallel tests never meet.
-        server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", size + "x24", "-nolisten", "tcp"});
         if (!server_.waitForStarted(kToolTimeoutMs))
             return;
         QByteArray number;
@@ -72,11 +76,44 @@ private:
     QString name_;
 };
 
+// A desktop's window manager on a display, up until the object goes.
+class WindowManager {
+public:
+    explicit WindowManager(const QProcessEnvironment& environment)
+    {
+        QTemporaryDir marks;
+        const QString ready = marks.filePath("ready");
+        manager_.setProcessEnvironment(environment);
+        manager_.start(QStringLiteral("openbox"), {"--startup", "touch " + ready});
+        for (int waited = 0; waited < kToolTimeoutMs && !QFile::exists(ready); waited += 50)
+            QThread::msleep(50);
+        running_ = QFile::exists(ready);
+    }
+    ~WindowManager()
+    {
+        manager_.terminate();
+        if (!manager_.waitForFinished(5000))
+            manager_.kill();
+        manager_.waitForFinished();
+    }
+    bool isRunning() const { return running_; }
+
+private:
+    QProcess manager_;
+    bool running_ = false;
+};
+
+struct WindowOnScreen {
+    QString id;
+    QString name;
+    QRect geometry;
+};
+
 class ExecutableTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char* tool : {"Xvfb", "xdotool"})
+        for (const char* tool : {"Xvfb", "xdotool", "openbox", "import"})
             ASSERT_FALSE(QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
                 << tool << " is missing: the program's own tests need Xvfb and xdotool (tools/install-deps.sh installs them)";
         ASSERT_TRUE(installFolder.isValid());
@@ -86,20 +123,148 @@ protected:
         ASSERT_TRUE(QFile::copy(QStringLiteral(GAME_TIPS), installFolder.filePath("tips.txt")));
         QFile(game).setPermissions(QFile::permissions(QStringLiteral(GAME_EXECUTABLE)));
 
-        display = std::make_unique<VirtualDisplay>();
+        startDisplay(QStringLiteral("1024x768"));
+    }
+    void TearDown() override
+    {
+        stopGame();
+        windowManager.reset();
+        display.reset();
+    }
+
+    void startDisplay(const QString& size)
+    {
+        stopGame();
+        windowManager.reset();
+        display = std::make_unique<VirtualDisplay>(size);
         ASSERT_FALSE(display->name().isEmpty()) << "Xvfb did not start";
         environment = QProcessEnvironment::systemEnvironment();
         environment.insert("DISPLAY", display->name());
         environment.insert("QT_QPA_PLATFORM", "xcb");
         environment.insert("LC_ALL", "C.UTF-8");
     }
-    void TearDown() override
+
+    void startWindowManager()
+    {
+        windowManager = std::make_unique<WindowManager>(environment);
+        ASSERT_TRUE(windowManager->isRunning()) << "openbox did not start";
+    }
+
+    void stopGame()
     {
         if (program.state() != QProcess::NotRunning) {
             program.kill();
             program.waitForFinished();
         }
-        display.reset();
+    }
+
+    // The window that has the keyboard, as the X server sees it; empty id when none of ours.
+    WindowOnScreen focusedWindow()
+    {
+        const ToolRun run = runTool("xdotool", {"getwindowfocus", "getwindowname", "getwindowgeometry", "--shell"},
+                                    environment);
+        WindowOnScreen window;
+        const QStringList lines = run.output.split('\n');
+        if (!run.finished || run.exitCode != 0 || lines.size() < 5)
+            return window;
+        window.name = lines[0];
+        QHash<QString, int> values;
+        for (const QString& line : lines.mid(1)) {
+            const int equals = line.indexOf('=');
+            if (equals > 0)
+                values[line.left(equals)] = line.mid(equals + 1).toInt();
+        }
+        window.id = QString::number(values.value("WINDOW"));
+        window.geometry = QRect(values.value("X"), values.value("Y"), values.value("WIDTH"), values.value("HEIGHT"));
+        return window;
+    }
+
+    // From the start screen, a name and Enter; the welcome news closed with Enter: the game
+    // window has the keyboard.
+    WindowOnScreen enterAGame()
+    {
+        const QString title = QString::fromUtf8("都市货郎记");
+        if (focusWindow(title).isEmpty())
+            return {};
+        startScreen = focusedWindow();
+        runTool("xdotool", {"type", "--delay", "40", "vu"}, environment);
+        pressKeys({"Return"});
+        if (waitForFocus([](const WindowOnScreen& w) { return w.name == QString::fromUtf8("北京新闻"); }).id.isEmpty())
+            return {};
+        pressKeys({"Return"});
+        return waitForFocus([&](const WindowOnScreen& w) { return w.name == title && w.id != startScreen.id; });
+    }
+
+    // Rides forty days with keys alone and closes every message with Enter; fails the moment
+    // the keyboard belongs to no window of the game.
+    void playFortyDaysWithKeys()
+    {
+        startGame();
+        const WindowOnScreen gameWindow = enterAGame();
+        ASSERT_FALSE(gameWindow.id.isEmpty()) << "the game window did not get the keyboard";
+        const QStringList messages{QString::fromUtf8("北京新闻"), QString::fromUtf8("我在北京的岁月"),
+                                   QString::fromUtf8("高手榜")};
+        const auto ours = [&](const WindowOnScreen& w) {
+            return w.id == gameWindow.id || w.id == startScreen.id || messages.contains(w.name);
+        };
+        // From the leave button, the first station is the tenth tab stop; it keeps the focus.
+        ASSERT_TRUE(pressKeys({"Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab"}));
+        int presses = 0;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 120000) {
+            const WindowOnScreen now = waitForFocus(ours, 3000);
+            ASSERT_FALSE(now.id.isEmpty()) << "after " << presses << " station presses the keyboard belongs to no window of the game";
+            if (now.id == startScreen.id)
+                break;
+            const bool inGame = now.id == gameWindow.id;
+            ASSERT_TRUE(pressKeys({inGame ? "space" : "Return"}));
+            presses += inGame ? 1 : 0;
+            // The day's first message, or a quiet day's moment.
+            waitForFocus([&](const WindowOnScreen& w) { return w.id != now.id; }, inGame ? 1000 : 3000);
+        }
+        EXPECT_EQ(focusedWindow().id, startScreen.id) << "the start screen has the keyboard after the game";
+        // Forty days; a press that came while the day's first message was still on its way is
+        // lost on the window behind it, never counted by the game.
+        EXPECT_GE(presses, 40);
+        EXPECT_LE(presses, 43);
+        ASSERT_TRUE(pressKeys({"Escape"}));
+        ASSERT_TRUE(waitForEnd());
+        EXPECT_EQ(program.exitCode(), 0);
+    }
+
+    // Waits, without touching the focus, for a window that `wanted` accepts to have it.
+    WindowOnScreen waitForFocus(const std::function<bool(const WindowOnScreen&)>& wanted, int timeoutMs = kToolTimeoutMs)
+    {
+        for (int waited = 0; waited < timeoutMs; waited += 50) {
+            const WindowOnScreen window = focusedWindow();
+            if (!window.id.isEmpty() && wanted(window))
+                return window;
+            QThread::msleep(50);
+        }
+        return {};
+    }
+
+    // A point of the game window given in its template's dialog units (412 x 383 in all).
+    static QPoint pointInWindow(const WindowOnScreen& window, double dialogX, double dialogY)
+    {
+        return QPoint(int(window.geometry.width() * dialogX / 412), int(window.geometry.height() * dialogY / 383));
+    }
+
+    QImage screenshot(const QString& windowId)
+    {
+        const QString file = workingFolder.filePath("shot.png");
+        runTool("import", {"-window", windowId, file}, environment);
+        QImage image(file);
+        QFile::remove(file);
+        return image;
+    }
+
+    // The pointer to a point of the window, as the X server places the window.
+    void movePointer(const WindowOnScreen& window, QPoint to)
+    {
+        runTool("xdotool", {"mousemove", "--window", window.id, QString::number(to.x()), QString::number(to.y())},
+                environment);
     }
 
     // Starts the game from the working folder, which is not where it lies.
@@ -146,6 +311,8 @@ protected:
     QTemporaryDir workingFolder;
     QString game;
     std::unique_ptr<VirtualDisplay> display;
+    std::unique_ptr<WindowManager> windowManager;
+    WindowOnScreen startScreen;
     QProcessEnvironment environment;
     QProcess program;
 };
@@ -187,6 +354,83 @@ TEST_F(ExecutableTest, StartedElsewhereItKeepsItsListBesideItselfAndEndsWithTheS
     EXPECT_TRUE(bytes.startsWith("zuv\r\n12500720\r\n98\r\n"));
     EXPECT_EQ(bytes.count("\r\n"), 30);
     EXPECT_TRUE(QDir(workingFolder.path()).isEmpty()) << "nothing lands in the working folder";
+}
+
+
+TEST_F(ExecutableTest, OnADesktopTheTickerStandsUnderThePointerAndRunsWhenItLeaves)
+{
+    startWindowManager();
+    startGame();
+    const WindowOnScreen window = enterAGame();
+    ASSERT_FALSE(window.id.isEmpty()) << "the game window did not get the keyboard";
+    const auto strip = [&] {
+        // The ticker's place in the template: 10, 355, 390 x 20 dialog units.
+        const QImage shot = screenshot(window.id);
+        return shot.copy(QRect(shot.width() * 12 / 412, shot.height() * 357 / 383, shot.width() * 380 / 412,
+                               shot.height() * 16 / 383));
+    };
+    const auto standing = [&] {
+        const QImage before = strip();
+        QThread::msleep(300); // seven ticks of the scroll timer
+        return !before.isNull() && strip() == before;
+    };
+    EXPECT_FALSE(standing()) << "the strip scrolls when the game opens";
+    movePointer(window, pointInWindow(window, 200, 365));
+    QThread::msleep(200);
+    EXPECT_TRUE(standing()) << "the strip goes on scrolling under the pointer";
+    // Off the strip onto the window itself, across the status group.
+    movePointer(window, pointInWindow(window, 100, 250));
+    movePointer(window, pointInWindow(window, 2, 250));
+    QThread::msleep(200);
+    EXPECT_FALSE(standing()) << "the strip does not run again when the pointer leaves";
+}
+
+TEST_F(ExecutableTest, AKeyboardOnlyGameOfFortyDaysWithAWindowManager)
+{
+    startWindowManager();
+    playFortyDaysWithKeys();
+}
+
+TEST_F(ExecutableTest, AKeyboardOnlyGameOfFortyDaysWithoutAWindowManager)
+{
+    playFortyDaysWithKeys();
+}
+
+TEST_F(ExecutableTest, AtTwiceTheScaleTheDisplaysShowTheirWholeFigures)
+{
+    // The lit segments of the four displays, as fractions of the window, at scale 1 and 2.
+    std::vector<QRectF> litAreas;
+    for (const char* scale : {"1", "2"}) {
+        startDisplay(QStringLiteral("1800x1500"));
+        environment.insert("QT_SCALE_FACTOR", scale);
+        startGame();
+        const WindowOnScreen window = enterAGame();
+        ASSERT_FALSE(window.id.isEmpty()) << "scale " << scale << ": the game window did not open";
+        QThread::msleep(300);
+        const QImage shot = screenshot(window.id);
+        ASSERT_FALSE(shot.isNull());
+        // Green lit on black in three displays, red on black in the debt display.
+        for (const QRgb lit : {qRgb(0, 255, 0), qRgb(240, 0, 0)}) {
+            QRect area;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    if (shot.pixel(x, y) == lit)
+                        area |= QRect(x, y, 1, 1);
+            litAreas.push_back(QRectF(double(area.x()) / shot.width(), double(area.y()) / shot.height(),
+                                      double(area.width()) / shot.width(), double(area.height()) / shot.height()));
+        }
+        stopGame();
+    }
+    ASSERT_EQ(litAreas.size(), 4u);
+    for (int colour = 0; colour < 2; ++colour) {
+        const QRectF one = litAreas[size_t(colour)], two = litAreas[size_t(colour + 2)];
+        EXPECT_FALSE(one.isEmpty());
+        const double tolerance = 0.01; // a hundredth of the window, a few pixels
+        EXPECT_NEAR(one.left(), two.left(), tolerance) << "colour " << colour;
+        EXPECT_NEAR(one.right(), two.right(), tolerance) << "colour " << colour;
+        EXPECT_NEAR(one.top(), two.top(), tolerance) << "colour " << colour;
+        EXPECT_NEAR(one.bottom(), two.bottom(), tolerance) << "colour " << colour;
+    }
 }
 
 int main(int argc, char** argv)
