@@ -1,44 +1,19 @@
 #include "score/ScoreFile.h"
 
-#include "score/ReplacingFile.h"
+#include "score/SavingFile.h"
 #include "score/ScoreFileReader.h"
 #include "score/ScoreName.h"
 
-#include <array>
-#include <cstdio>
-#include <memory>
-
 namespace score {
-
-namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-} // namespace
 
 void loadScores(const std::string& path, ScoreTable& table)
 {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
+    std::string bytes;
+    if (!readFileStart(path, kScoreFileReadLimit, bytes)) {
         table = defaultScoreTable();
         return;
     }
-    ScoreFileReader reader;
-    std::array<char, 4096> chunk;
-    while (reader.wantsMore()) {
-        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get());
-        reader.feed(std::string_view(chunk.data(), got));
-        if (got < chunk.size())
-            break;
-    }
-    // A file that cannot be read (a directory, a failing disk) is treated as no file.
-    if (std::ferror(file.get())) {
-        table = defaultScoreTable();
-        return;
-    }
-    table = reader.result();
+    parseScores(bytes, table);
 }
 
 void loadScores(const std::string& path) { loadScores(path, processScoreTable()); }
@@ -67,8 +42,7 @@ std::string formatScores(const ScoreTable& table)
 
 bool saveScores(const std::string& path, const ScoreTable& table)
 {
-    ReplacingFile file(path);
-    return file.write(formatScores(table)) && file.commit();
+    return saveFile(path, formatScores(table));
 }
 
 bool saveScores(const std::string& path) { return saveScores(path, processScoreTable()); }

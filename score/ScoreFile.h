@@ -4,10 +4,15 @@
 
 #include "score/ScoreTable.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace score {
+
+// Thirty lines of the 29 bytes a line read takes fit, with room; the game writes at most 470.
+// Whatever lies beyond counts as absent, so no file can hold up the list.
+constexpr std::size_t kScoreFileReadLimit = 1024;
 
 // Fills `table` from the file, or with the default list when the file cannot be read or is
 // empty. Never fails. How other files read: see ScoreFileReader.
@@ -20,8 +25,8 @@ void parseScores(std::string_view bytes, ScoreTable& table);
 // The exact bytes of the file for `table`.
 std::string formatScores(const ScoreTable& table);
 
-// Replaces the file with `table` in one step. False when the file cannot be written; the old
-// file is then left as it was. The caller tells the player.
+// Writes `table` to the file (see SavingFile). False when the file cannot be written; the
+// old file is then left as it was. The caller tells the player.
 [[nodiscard]] bool saveScores(const std::string& path, const ScoreTable& table);
 [[nodiscard]] bool saveScores(const std::string& path);
 
