@@ -47,6 +47,15 @@ ToolRun runTool(const QString& program, const QStringList& arguments, const QPro
     return run;
 }
 
+// Asks a helper program to end, and makes it end if it will not.
+void stopHelper(QProcess& helper)
+{
+    helper.terminate();
+    if (!helper.waitForFinished(5000))
+        helper.kill();
+    helper.waitForFinished();
+}
+
 // A display of our own for one test, gone when the test ends.
 class VirtualDisplay {
 public:
@@ -64,10 +73,7 @@ public:
     }
     ~VirtualDisplay()
     {
-        server_.terminate();
-        if (!server_.waitForFinished(5000))
-            server_.kill();
-        server_.waitForFinished();
+        stopHelper(server_);
     }
     QString name() const { return name_; }
 
@@ -91,10 +97,7 @@ public:
     }
     ~WindowManager()
     {
-        manager_.terminate();
-        if (!manager_.waitForFinished(5000))
-            manager_.kill();
-        manager_.waitForFinished();
+        stopHelper(manager_);
     }
     bool isRunning() const { return running_; }
 
