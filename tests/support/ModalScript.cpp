@@ -102,7 +102,10 @@ void pointerAt(QWidget* over, Pointer action, QPoint local, Qt::MouseButton butt
 
 void pressKey(QWidget* dialog, Qt::Key key)
 {
-    QTest::keyClick(dialog->window()->windowHandle(), key);
+    // Straight to the control with the focus, where the window would send it. Through the
+    // window, QTest spins the event loop inside each key and the script's polls with it.
+    QWidget* target = dialog->focusWidget() ? dialog->focusWidget() : dialog;
+    QTest::keyClick(target, key);
 }
 
 void clickButton(QWidget* dialog, int controlId)

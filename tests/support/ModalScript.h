@@ -52,7 +52,7 @@ std::string gbkTextOf(QWidget* dialog, int controlId = 0);
 enum class Pointer { Press, Release, Click, DoubleClick, Move };
 void pointerAt(QWidget* over, Pointer action, QPoint local = QPoint(-1, -1), Qt::MouseButton button = Qt::LeftButton);
 
-// A key as the keyboard sends it: to the dialog's window, which gives it to its focus.
+// A key as the keyboard sends it: to the control that has the dialog's focus.
 void pressKey(QWidget* dialog, Qt::Key key);
 void clickButton(QWidget* dialog, int controlId);
 void typeInto(QWidget* dialog, int editId, const QString& text);
