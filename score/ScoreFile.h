@@ -14,8 +14,9 @@ namespace score {
 // Whatever lies beyond counts as absent, so no file can hold up the list.
 constexpr std::size_t kScoreFileReadLimit = 1024;
 
-// Fills `table` from the file, or with the default list when the file cannot be read or is
-// empty. Never fails. How other files read: see ScoreFileReader.
+// Fills `table` from the file, or with the default list when the file cannot be read, is
+// empty or is not a plain file. Never fails, never waits. How other files read: see
+// ScoreFileReader.
 void loadScores(const std::string& path, ScoreTable& table);
 void loadScores(const std::string& path);
 

@@ -20,6 +20,8 @@ ScoreTestFolder::ScoreTestFolder()
 ScoreTestFolder::~ScoreTestFolder()
 {
     std::error_code ignored;
+    // A test may have made the folder read-only.
+    std::filesystem::permissions(root_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(root_, ignored);
 }
 
