@@ -1,12 +1,10 @@
 #include "screens/AmountDialog.h"
 
-#include "platform/Gbk.h"
-
 using namespace platform;
 
 namespace {
 
-const DialogTemplate kAmountTemplate{
+const DialogTemplate kTemplate{
     AmountDialog::kTemplateId, "现金交易", 187, 100, {"MS Sans Serif", 8}, true,
     {
         {IDOK, ControlKind::DefaultPushButton, "确认交易", 15, 75, 50, 14},
@@ -18,8 +16,8 @@ const DialogTemplate kAmountTemplate{
 
 } // namespace
 
-AmountDialog::AmountDialog(std::string gbkPrompt, std::int32_t preset, std::int32_t lower, std::int32_t upper,
+AmountDialog::AmountDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower, std::int32_t upper,
                            QWidget* owner)
-    : NumberDialog(kAmountTemplate, {kPromptId, kAmountEditId}, fromGbk(gbkPrompt), preset, lower, upper, owner)
+    : NumberDialog(kTemplate, {kPromptId, kAmountEditId}, gbkText, preset, lower, upper, owner)
 {
 }

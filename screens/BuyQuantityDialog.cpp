@@ -1,12 +1,10 @@
 #include "screens/BuyQuantityDialog.h"
 
-#include "platform/Gbk.h"
-
 using namespace platform;
 
 namespace {
 
-const DialogTemplate kBuyTemplate{
+const DialogTemplate kTemplate{
     BuyQuantityDialog::kTemplateId, "买多少？", 263, 87, {"MS Sans Serif", 8}, false,
     {
         {IDOK, ControlKind::DefaultPushButton, "确  定", 28, 61, 50, 14},
@@ -20,15 +18,8 @@ const DialogTemplate kBuyTemplate{
 
 } // namespace
 
-BuyQuantityDialog::BuyQuantityDialog(std::int32_t maxQuantity, std::int32_t cash, std::string gbkGoodsName,
-                                     QWidget* owner)
-    : NumberDialog(kBuyTemplate, {kCashAndLimitId, kQuantityEditId}, cashAndLimitText(cash, maxQuantity, gbkGoodsName),
-                   maxQuantity, 0, maxQuantity, owner)
+BuyQuantityDialog::BuyQuantityDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower,
+                                     std::int32_t upper, QWidget* owner)
+    : NumberDialog(kTemplate, {kCashAndLimitId, kQuantityEditId}, gbkText, preset, lower, upper, owner)
 {
-}
-
-QString BuyQuantityDialog::cashAndLimitText(std::int32_t cash, std::int32_t quantity, const std::string& gbkGoodsName)
-{
-    return QString::fromUtf8("%1元人民币,最多可以买%2个").arg(cash).arg(quantity) + fromGbk(gbkGoodsName)
-        + QString::fromUtf8("。");
 }

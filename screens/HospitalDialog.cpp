@@ -1,12 +1,10 @@
 #include "screens/HospitalDialog.h"
 
-#include "platform/Gbk.h"
-
 using namespace platform;
 
 namespace {
 
-const DialogTemplate kHospitalTemplate{
+const DialogTemplate kTemplate{
     HospitalDialog::kTemplateId, "在医院里", 244, 102, {"System", 10}, true,
     {
         {IDOK, ControlKind::DefaultPushButton, "确 认", 30, 75, 50, 14},
@@ -21,9 +19,8 @@ const DialogTemplate kHospitalTemplate{
 
 } // namespace
 
-HospitalDialog::HospitalDialog(std::string gbkDoctorLine, std::int32_t preset, std::int32_t lower, std::int32_t upper,
+HospitalDialog::HospitalDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower, std::int32_t upper,
                                QWidget* owner)
-    : NumberDialog(kHospitalTemplate, {kDoctorLineId, kPointsEditId}, fromGbk(gbkDoctorLine), preset, lower, upper,
-                   owner)
+    : NumberDialog(kTemplate, {kDoctorLineId, kPointsEditId}, gbkText, preset, lower, upper, owner)
 {
 }

@@ -1,12 +1,10 @@
 #include "screens/RepayDialog.h"
 
-#include "platform/Gbk.h"
-
 using namespace platform;
 
 namespace {
 
-const DialogTemplate kRepayTemplate{
+const DialogTemplate kTemplate{
     RepayDialog::kTemplateId, "给村长还钱", 187, 98, {"MS Sans Serif", 8}, true,
     {
         {IDOK, ControlKind::DefaultPushButton, "确  定", 35, 80, 50, 14},
@@ -19,8 +17,8 @@ const DialogTemplate kRepayTemplate{
 
 } // namespace
 
-RepayDialog::RepayDialog(std::string gbkLine, std::int32_t preset, std::int32_t lower, std::int32_t upper,
+RepayDialog::RepayDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower, std::int32_t upper,
                          QWidget* owner)
-    : NumberDialog(kRepayTemplate, {kVillageHeadLineId, kAmountEditId}, fromGbk(gbkLine), preset, lower, upper, owner)
+    : NumberDialog(kTemplate, {kVillageHeadLineId, kAmountEditId}, gbkText, preset, lower, upper, owner)
 {
 }

@@ -1,12 +1,10 @@
 #include "screens/SellQuantityDialog.h"
 
-#include "platform/Gbk.h"
-
 using namespace platform;
 
 namespace {
 
-const DialogTemplate kSellTemplate{
+const DialogTemplate kTemplate{
     SellQuantityDialog::kTemplateId, "卖多少？", 263, 87, {"MS Sans Serif", 8}, false,
     {
         {IDOK, ControlKind::DefaultPushButton, "确 定", 28, 61, 50, 14},
@@ -19,7 +17,8 @@ const DialogTemplate kSellTemplate{
 
 } // namespace
 
-SellQuantityDialog::SellQuantityDialog(std::int32_t maxQuantity, std::string gbkPrompt, QWidget* owner)
-    : NumberDialog(kSellTemplate, {kPromptId, kQuantityEditId}, fromGbk(gbkPrompt), maxQuantity, 0, maxQuantity, owner)
+SellQuantityDialog::SellQuantityDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower,
+                                       std::int32_t upper, QWidget* owner)
+    : NumberDialog(kTemplate, {kPromptId, kQuantityEditId}, gbkText, preset, lower, upper, owner)
 {
 }

@@ -109,9 +109,10 @@ void StartDialog::onStartGame()
 // The name is read again: it is the box's, not the one the game started with.
 void StartDialog::reportResult(const rules::GameState& closedGame)
 {
-    finalWealth_ = rules::finalWealth(closedGame);
-    if (finalWealth_ < 1) {
-        NewsDialog(rules::sentHomeNews(nameInBox())).runModal();
+    const rules::GameResult result = rules::endOfGame(closedGame, nameInBox());
+    finalWealth_ = result.finalWealth;
+    if (result.sentHomeNews) {
+        NewsDialog(*result.sentHomeNews).runModal();
         return;
     }
     HighScoreDialog list;

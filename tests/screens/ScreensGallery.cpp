@@ -55,8 +55,8 @@ void tradeForAFewDays()
             pressKey(dialog, Qt::Key_Return);
         });
     script.run([] {
-        rules::seedRandom(20261207);
-        GameDialog window;
+        rules::GameRandom random(20261207);
+        GameDialog window(random);
         window.runModal();
     });
 }
@@ -64,10 +64,10 @@ void tradeForAFewDays()
 std::unique_ptr<platform::TemplateDialog> dialogNamed(const char* name)
 {
     if (!std::strcmp(name, "buy"))
-        return std::make_unique<BuyQuantityDialog>(38, 1900, utf8ToGbk("盗版VCD、游戏"));
+        return std::make_unique<BuyQuantityDialog>(utf8ToGbk("1900元人民币,最多可以买38个盗版VCD、游戏。"), 38, 0, 38);
     if (!std::strcmp(name, "sell"))
         return std::make_unique<SellQuantityDialog>(
-            38, utf8ToGbk("您有38个《上海小宝贝》（禁书），想卖出多少？"));
+            utf8ToGbk("您有38个《上海小宝贝》（禁书），想卖出多少？"), 38, 0, 38);
     if (!std::strcmp(name, "amount"))
         return std::make_unique<AmountDialog>(utf8ToGbk("您存多少钱?"), 2000, 0, 2000);
     if (!std::strcmp(name, "bank"))

@@ -333,7 +333,7 @@ TEST_F(StartDialogTest, AWinningGameEntersTheListWithItsRowSelectedAndRewritesTh
     bool savedBeforeShown = false;
     flow.onStartScreen([](QWidget* dialog) {
             typeName(dialog, utf8("货郎张三"));
-            rules::seedRandom(kWinningSeed);
+            GameDialog::runRandom() = rules::GameRandom(kWinningSeed);
             pressKey(dialog, Qt::Key_Return);
         })
         .inGame([&](GameDialog& window) {
@@ -411,7 +411,7 @@ TEST_F(StartDialogTest, TwoGamesInOneRunTheSecondFreshWithTheNameKept)
     QString nameAfterward;
     flow.onStartScreen([](QWidget* dialog) {
             // A first day without events, so that the good bought is still in the room.
-            rules::seedRandom(kQuietSeed);
+            GameDialog::runRandom() = rules::GameRandom(kQuietSeed);
             typeNameAndStart("阿福")(dialog);
         })
         .inGame([&](GameDialog& window) {
