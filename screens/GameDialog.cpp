@@ -95,19 +95,21 @@ GameDialog::GameDialog(rules::RandomSource& random, QWidget* owner)
 {
     marketList_ = list(kMarketList);
     roomList_ = list(kRoomList);
-    cashDisplay_ = adopt(kCashDisplay, new widgets::SegmentDisplay(this));
-    savingsDisplay_ = adopt(kSavingsDisplay, new widgets::SegmentDisplay(this));
-    healthDisplay_ = adopt(kHealthDisplay, new widgets::SegmentDisplay(this));
-    debtDisplay_ = adopt(kDebtDisplay, new widgets::SegmentDisplay(this));
+    for (int id : kFigureDisplays)
+        adopt(id, new SegmentDisplay(this));
     ticker_ = adopt(kTicker, new widgets::TickerControl(this));
     // Mouse moves over the ticker and the displays reach the window, which drives the hover.
     setMouseTracking(true);
 
     const std::pair<int, void (GameDialog::*)()> commands[] = {
-        {kBuy, &GameDialog::OnBuy},         {kSell, &GameDialog::OnSell},
-        {kBuyAll, &GameDialog::OnBuyAll},   {kSellAll, &GameDialog::OnSellAll},
-        {kBank, &GameDialog::openBank},     {kHospital, &GameDialog::openHospital},
-        {kPostOffice, &GameDialog::openPostOffice}, {kAirport, &GameDialog::openAirport},
+        {kBuy, &GameDialog::OnBuy},
+        {kSell, &GameDialog::OnSell},
+        {kBuyAll, &GameDialog::OnBuyAll},
+        {kSellAll, &GameDialog::OnSellAll},
+        {kBank, &GameDialog::openBank},
+        {kHospital, &GameDialog::openHospital},
+        {kPostOffice, &GameDialog::openPostOffice},
+        {kAirport, &GameDialog::openAirport},
     };
     for (const auto& [id, handler] : commands)
         connect(button(id), &QPushButton::clicked, this, handler);
@@ -128,13 +130,7 @@ GameDialog::~GameDialog()
 
 SegmentDisplay* GameDialog::display(int id) const
 {
-    switch (id) {
-    case kCashDisplay: return cashDisplay_;
-    case kSavingsDisplay: return savingsDisplay_;
-    case kHealthDisplay: return healthDisplay_;
-    case kDebtDisplay: return debtDisplay_;
-    default: return nullptr;
-    }
+    return controlAs<SegmentDisplay>(id);
 }
 
 bool GameDialog::initDialog()
@@ -165,8 +161,8 @@ void GameDialog::setUpLists()
 
 void GameDialog::setUpDisplays()
 {
-    debtDisplay_->SetBackgroundColor(kBlack);
-    debtDisplay_->SetSegmentColors(kBlack, kDebtRed);
+    display(kDebtDisplay)->SetBackgroundColor(kBlack);
+    display(kDebtDisplay)->SetSegmentColors(kBlack, kDebtRed);
 }
 
 void GameDialog::setUpTicker()
@@ -179,7 +175,8 @@ void GameDialog::setUpTicker()
 void GameDialog::advanceDayOnStation()
 {
     rules::advanceDay(state_, *this, random_);
-    endRequestedGame();
+    if (endRequested_)
+        done(*endRequested_ == rules::GameEnd::Ok ? IDOK : IDCANCEL);
 }
 
 void GameDialog::openBank()
@@ -202,25 +199,16 @@ void GameDialog::openAirport()
     rules::openAirport(*this);
 }
 
-void GameDialog::endRequestedGame()
-{
-    if (endRequested_)
-        done(*endRequested_ == rules::GameEnd::Ok ? IDOK : IDCANCEL);
-}
-
 // ---- Trading ---------------------------------------------------------------
 
 void GameDialog::OnBuy()
 {
-    switch (rules::buySelected(state_, *this)) {
-    case rules::BuyResult::Merged:
-    case rules::BuyResult::Added:
-    case rules::BuyResult::RoomTooSmall:
+    const rules::BuyResult result = rules::buySelected(state_, *this);
+    // The room list shows its top and takes the focus once a purchase got as far as the room.
+    if (result == rules::BuyResult::Merged || result == rules::BuyResult::Added
+        || result == rules::BuyResult::RoomTooSmall) {
         roomList_->ensureRowVisible(0);
         roomList_->setFocus(Qt::OtherFocusReason);
-        break;
-    default:
-        break;
     }
 }
 
@@ -398,8 +386,7 @@ void GameDialog::showMessage(rules::MessageDialog dialog, const std::string& gbk
 
 void GameDialog::showFigure(rules::Figure figure, const std::string& text)
 {
-    SegmentDisplay* displays[] = {cashDisplay_, savingsDisplay_, debtDisplay_, healthDisplay_};
-    displays[int(figure)]->SetText(text);
+    display(kFigureDisplays[size_t(figure)])->SetText(text);
 }
 
 void GameDialog::setDayCaption(const std::string& gbkText)

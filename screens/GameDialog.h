@@ -44,6 +44,8 @@ public:
         kDebtDisplay = 1050,
         kTicker = 1051,
     };
+    // The displays of cash, savings, debt and health, in the order of rules::Figure.
+    static constexpr std::array<int, 4> kFigureDisplays{kCashDisplay, kSavingsDisplay, kDebtDisplay, kHealthDisplay};
     // The station buttons in template order; any of them advances the day.
     static constexpr std::array<int, 10> kStationIds{1054, 1055, 1013, 1032, 1009, 1017, 1016, 1008, 1011, 1014};
 
@@ -93,7 +95,6 @@ private:
     void setUpLists();
     void setUpDisplays();
     void setUpTicker();
-    void endRequestedGame();
 
     // rules::GameHost
     void showMessage(rules::MessageDialog dialog, const std::string& gbkText) override;
@@ -111,10 +112,6 @@ private:
     rules::RandomSource& random_;
     platform::ReportList* marketList_ = nullptr;
     platform::ReportList* roomList_ = nullptr;
-    widgets::SegmentDisplay* cashDisplay_ = nullptr;
-    widgets::SegmentDisplay* savingsDisplay_ = nullptr;
-    widgets::SegmentDisplay* healthDisplay_ = nullptr;
-    widgets::SegmentDisplay* debtDisplay_ = nullptr;
     widgets::TickerControl* ticker_ = nullptr;
 
     rules::ColumnSort marketSort_;
