@@ -7,7 +7,7 @@
 #include "screens/GameDialog.h"
 #include "screens/HighScoreDialog.h"
 #include "screens/NewsDialog.h"
-#include "screens/ScoreFile.h"
+#include "screens/ScoreKeeper.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -53,9 +53,10 @@ rules::GameState StartDialog::playGameInWindow()
     return window.state();
 }
 
-StartDialog::StartDialog(GameRunner playGame, QWidget* owner)
+StartDialog::StartDialog(ScoreKeeper& scores, GameRunner playGame, QWidget* owner)
     : TemplateDialog(kStartTemplate, owner)
     , playerName_(QString::fromUtf8(kDefaultPlayerName))
+    , scores_(scores)
     , playGame_(std::move(playGame))
 {
     setWindowIcon(iconResource(kGameIcon));
@@ -114,17 +115,20 @@ void StartDialog::reportResult(const rules::GameState& closedGame)
         NewsDialog(rules::sentHomeNews(nameInBox())).runModal();
         return;
     }
-    HighScoreDialog list;
-    scorefile::load();
-    list.addResult(nameInBox(), finalWealth_, closedGame.health);
-    list.runModal();
+    scores_.load();
+    showScores(scores_.insert(nameInBox(), finalWealth_, closedGame.health).value_or(0));
 }
 
 void StartDialog::onShowScores()
 {
-    HighScoreDialog list;
-    scorefile::load();
-    list.runModal();
+    scores_.load();
+    showScores(0);
+}
+
+void StartDialog::showScores(int highlightRow)
+{
+    if (scores_.saveOrEndProcess())
+        HighScoreDialog(scores_.table(), highlightRow).runModal();
 }
 
 void StartDialog::onShowAbout()
