@@ -66,10 +66,10 @@ protected:
     void reject() override { onCancel(); }
     void showEvent(QShowEvent* event) override;
 
+private:
     // The first control of the template that takes the focus by tabbing.
     QWidget* firstTabStop() const;
 
-private:
     void buildControls(const DialogTemplate& dialogTemplate);
     QWidget* createControl(const ControlTemplate& control);
     void adoptWidget(int id, QWidget* widget);

@@ -8,10 +8,10 @@ using namespace platform;
 namespace {
 
 const DialogTemplate kHighScoreTemplate{
-    HighScoreDialog::kTemplateId, "高手榜", 214, 176, {"System", 10}, true,
+    HighScoreDialog::kTemplateId, "高手榜", 214, 176, 10, true,
     {
         {IDOK, ControlKind::DefaultPushButton, "OK", 85, 155, 50, 14},
-        {HighScoreDialog::kList, ControlKind::ListView, "", 10, 15, 195, 135, Border | TabStop},
+        {HighScoreDialog::kList, ControlKind::ListView, "", 10, 15, 195, 135, TabStop},
         {IDC_STATIC, ControlKind::Static, "都市货郎高手前10名", 11, 3, 114, 8},
     }};
 

@@ -40,7 +40,6 @@ public:
 
 protected:
     bool initDialog() override;
-    void onCommand(int id) override;
 
 private:
     void onStartGame();
