@@ -15,7 +15,7 @@ namespace bench {
 
 inline platform::DialogUnits gameUnits()
 {
-    return platform::DialogUnits(platform::dialogFont({"MS Sans Serif", 8}));
+    return platform::DialogUnits(platform::dialogFont(8));
 }
 
 inline QSize tickerSize()

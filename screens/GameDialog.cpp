@@ -33,12 +33,12 @@ namespace {
 constexpr int kRowIcon = 146;
 
 const DialogTemplate kGameTemplate{
-    GameDialog::kTemplateId, "都市货郎记", 412, 383, {"MS Sans Serif", 8}, true,
+    GameDialog::kTemplateId, "都市货郎记", 412, 383, 8, true,
     {
         {IDOK, ControlKind::DefaultPushButton, "离 开", 275, 324, 70, 26},
         {GameDialog::kDayCaption, ControlKind::Static, "都市货郎记", 7, 7, 346, 15, Centered | Sunken},
-        {GameDialog::kMarketList, ControlKind::ListView, "", 7, 44, 146, 140, TabStop | Border},
-        {GameDialog::kRoomList, ControlKind::ListView, "", 207, 44, 178, 140, TabStop | Border},
+        {GameDialog::kMarketList, ControlKind::ListView, "", 7, 44, 146, 140, TabStop},
+        {GameDialog::kRoomList, ControlKind::ListView, "", 207, 44, 178, 140, TabStop},
         {GameDialog::kBuy, ControlKind::PushButton, " ==>", 160, 75, 41, 17},
         {GameDialog::kSell, ControlKind::PushButton, " <== ", 160, 130, 41, 17},
         {GameDialog::kBuyAll, ControlKind::PushButton, "==>>", 185, 170, 10, 17, Hidden},
@@ -63,7 +63,7 @@ const DialogTemplate kGameTemplate{
         {GameDialog::kHealthDisplay, ControlKind::Custom, "Static", 39, 290, 45, 21, Sunken},
         {GameDialog::kDebtDisplay, ControlKind::Custom, "Static", 39, 268, 120, 19, Sunken},
         {GameDialog::kTicker, ControlKind::Custom, "Static", 10, 355, 390, 20},
-        {1054, ControlKind::RadioPushButton, "苹果园", 179, 250, 35, 20, GroupStart | TabStop},
+        {1054, ControlKind::RadioPushButton, "苹果园", 179, 250, 35, 20, TabStop},
         {1055, ControlKind::RadioPushButton, "公主坟", 222, 248, 31, 24},
         {1013, ControlKind::RadioPushButton, "复兴门", 260, 250, 40, 22},
         {1032, ControlKind::RadioPushButton, "长椿街", 261, 280, 38, 26},

@@ -5,12 +5,12 @@ using namespace platform;
 namespace {
 
 const DialogTemplate kTemplate{
-    HospitalDialog::kTemplateId, "在医院里", 244, 102, {"System", 10}, true,
+    HospitalDialog::kTemplateId, "在医院里", 244, 102, 10, true,
     {
         {IDOK, ControlKind::DefaultPushButton, "确 认", 30, 75, 50, 14},
         {IDCANCEL, ControlKind::PushButton, "你太黑了!俺告你去!", 120, 75, 75, 14},
         {HospitalDialog::kDoctorLineId, ControlKind::Static, "", 7, 25, 233, 8},
-        {HospitalDialog::kPointsEditId, ControlKind::Edit, "", 94, 49, 40, 14, Border},
+        {HospitalDialog::kPointsEditId, ControlKind::Edit, "", 94, 49, 40, 14},
         {NumberDialog::kUpDownId, ControlKind::UpDown, "", 136, 48, 10, 14},
         {IDC_STATIC, ControlKind::Icon, "", 5, 5, 20, 20, NoFlags, HospitalDialog::kDoctorIcon},
         {IDC_STATIC, ControlKind::Static, "治疗点数：", 49, 52, 40, 8},

@@ -5,12 +5,12 @@ using namespace platform;
 namespace {
 
 const DialogTemplate kTemplate{
-    RepayDialog::kTemplateId, "给村长还钱", 187, 98, {"MS Sans Serif", 8}, true,
+    RepayDialog::kTemplateId, "给村长还钱", 187, 98, 8, true,
     {
         {IDOK, ControlKind::DefaultPushButton, "确  定", 35, 80, 50, 14},
         {IDCANCEL, ControlKind::PushButton, "呸!", 115, 80, 50, 14},
         {RepayDialog::kVillageHeadLineId, ControlKind::Static, "", 10, 14, 175, 8, Centered},
-        {RepayDialog::kAmountEditId, ControlKind::Edit, "", 71, 38, 49, 14, Border | GroupStart},
+        {RepayDialog::kAmountEditId, ControlKind::Edit, "", 71, 38, 49, 14},
         {NumberDialog::kUpDownId, ControlKind::UpDown, "", 128, 40, 6, 10},
         {IDC_STATIC, ControlKind::Static, "您还多少？", 29, 41, 40, 8},
     }};

@@ -1,11 +1,12 @@
 // Shows one of the game's windows with believable figures and keeps it open until the process
 // is stopped, so screenshots can be taken of the real windows.
-// Usage: screens_gallery game|buy|sell|amount|bank|hospital|repay|airport|news|diary
+// Usage: screens_gallery game|buy|sell|amount|bank|hospital|repay|airport|about|news|diary
 
 #include "GamePlayer.h"
 #include "app/artwork/Artwork.h"
 #include "platform/Gbk.h"
 #include "rules/Random.h"
+#include "screens/AboutDialog.h"
 #include "screens/AirportDialog.h"
 #include "screens/AmountDialog.h"
 #include "screens/BankDialog.h"
@@ -85,6 +86,8 @@ std::unique_ptr<platform::TemplateDialog> dialogNamed(const char* name)
         return std::make_unique<DiaryDialog>(utf8ToGbk("俺明天回家乡，快把全部货物卖掉。"));
     if (!std::strcmp(name, "airport"))
         return std::make_unique<AirportDialog>();
+    if (!std::strcmp(name, "about"))
+        return std::make_unique<AboutDialog>();
     return nullptr;
 }
 
