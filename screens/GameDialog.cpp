@@ -98,8 +98,6 @@ GameDialog::GameDialog(QWidget* owner)
     healthDisplay_ = adopt(kHealthDisplay, new widgets::SegmentDisplay(this));
     debtDisplay_ = adopt(kDebtDisplay, new widgets::SegmentDisplay(this));
     ticker_ = adopt(kTicker, new widgets::TickerControl(this));
-    // Mouse moves over the ticker and the displays reach the window, which drives the hover.
-    setMouseTracking(true);
 
     connect(marketList_, &ReportList::doubleClicked, this, &GameDialog::OnBuy);
     connect(roomList_, &ReportList::doubleClicked, this, &GameDialog::OnSell);
@@ -350,7 +348,6 @@ void GameDialog::mouseMoveEvent(QMouseEvent* event)
     TemplateDialog::mouseMoveEvent(event);
     const QPoint globalPos = event->globalPosition().toPoint();
     trackDrag(globalPos);
-    ticker_->hoverAt(globalPos);
 }
 
 void GameDialog::mouseReleaseEvent(QMouseEvent* event)

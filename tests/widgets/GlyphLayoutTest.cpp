@@ -1,6 +1,6 @@
 // The row of cells: the scale, the centring and the packing.
 
-#include "widgets/CharacterGlyph.h"
+#include "widgets/SegmentGlyph.h"
 #include "widgets/GlyphLayout.h"
 
 #include <gtest/gtest.h>
