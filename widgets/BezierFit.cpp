@@ -39,18 +39,17 @@ double curveDistanceError(PointF p0, PointF c1, PointF c2, PointF p3, const std:
         auto halfSlopeAt = [&](double u) {
             return (bx.value(u) - t.x) * bx.slope(u) + (by.value(u) - t.y) * by.slope(u);
         };
+        // The nearest coarse sample; one that lies on the point settles it at 0.
         double u0 = -1.0;
         double nearest = errorAt(u0);
-        bool onCurve = nearest == 0.0;
-        for (double u = -1.0 + du; u <= 1.01 && !onCurve; u += du) {
+        for (double u = -1.0 + du; u <= 1.01 && nearest > 0.0; u += du) {
             const double e = errorAt(u);
-            onCurve = e == 0.0;
             if (e < nearest) {
                 nearest = e;
                 u0 = u;
             }
         }
-        if (onCurve)
+        if (nearest == 0.0)
             continue;
         double d0 = halfSlopeAt(u0);
         double u1 = u0 + du > 1.0 ? 1.0 - du : u0 + du;

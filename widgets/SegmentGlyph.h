@@ -3,7 +3,6 @@
 // The three kinds only build the outlines; the display keeps plain SegmentGlyph values.
 
 #include "widgets/GlyphTables.h"
-#include "widgets/PathSink.h"
 #include "widgets/SegmentOutline.h"
 
 #include <cstdint>

@@ -42,16 +42,8 @@ QFont fontWithCellHeight(const QString& face, int height)
 }
 
 // The 6 x 15 grip at the right end: columns of white and greys.
-QImage gripImage()
-{
-    static const QRgb columns[6] = {qRgb(255, 255, 255), qRgb(192, 192, 192), qRgb(128, 128, 128),
-                                    qRgb(192, 192, 192), qRgb(255, 255, 255), qRgb(192, 192, 192)};
-    QImage grip(6, 15, QImage::Format_RGB32);
-    for (int y = 0; y < grip.height(); ++y)
-        for (int x = 0; x < grip.width(); ++x)
-            grip.setPixel(x, y, columns[x]);
-    return grip;
-}
+const QColor GripColumns[6] = {QColor(255, 255, 255), QColor(192, 192, 192), QColor(128, 128, 128),
+                               QColor(192, 192, 192), QColor(255, 255, 255), QColor(192, 192, 192)};
 
 } // namespace
 
@@ -78,7 +70,7 @@ void fillGradient(QPainter& painter, const QRect& rect, int bands, ColorRef from
 }
 
 TickerControl::TickerControl(QWidget* parent)
-    : QWidget(parent), grip_(gripImage())
+    : QWidget(parent)
 {
     setFont(fontWithCellHeight(fontFace_, fontHeight_));
     // The gradient covers the whole strip: nothing to erase first.
@@ -121,24 +113,18 @@ void TickerControl::start()
 {
     clientRect_ = rect();
     scrollX_ = clientRect_.width();
-    timer_.stop();
-    running_ = true;
     timer_.start(ScrollIntervalMs, this);
 }
 
 void TickerControl::pause()
 {
-    running_ = false;
     timer_.stop();
 }
 
 void TickerControl::resume()
 {
-    if (running_)
-        return;
-    timer_.stop();
-    timer_.start(ScrollIntervalMs, this);
-    running_ = true;
+    if (!timer_.isActive())
+        timer_.start(ScrollIntervalMs, this);
 }
 
 void TickerControl::loadTips(ColorRef textColour, ColorRef altTextColour, const QString& face,
@@ -161,31 +147,28 @@ void TickerControl::loadTipsFile(const QString& path, ColorRef textColour, Color
     start();
 }
 
-void TickerControl::hover(bool over)
+void TickerControl::holdUnderPointer()
 {
-    if (over) {
-        setBorder(edge::Bump, edge::AllSides);
-        pause();
-        update();
-    } else {
-        setBorder(edge::Sunken, edge::Flat);
-        resume();
-    }
+    setBorder(edge::Bump, edge::AllSides);
+    pause();
+    update();
 }
 
 void TickerControl::enterEvent(QEnterEvent*)
 {
-    hover(true);
+    holdUnderPointer();
 }
 
 void TickerControl::mouseMoveEvent(QMouseEvent*)
 {
-    hover(true);
+    holdUnderPointer();
 }
 
+// No repaint: the next tick draws the strip without its border.
 void TickerControl::leaveEvent(QEvent*)
 {
-    hover(false);
+    setBorder(edge::Sunken, edge::Flat);
+    resume();
 }
 
 // Measured when first needed, so that setting a text and then its font measures once.
@@ -247,7 +230,8 @@ void TickerControl::paintEvent(QPaintEvent*)
         bump.setColor(QPalette::Dark, palette().color(QPalette::Shadow));
         qDrawShadeRect(&painter, area, bump, false, 1, 0);
     }
-    painter.drawImage(area.left() + area.width() - grip_.width(), 0, grip_);
+    for (int k = 0; k < 6; ++k)
+        painter.fillRect(area.left() + area.width() - 6 + k, 0, 1, 15, GripColumns[k]);
 }
 
 } // namespace widgets

@@ -5,7 +5,6 @@
 #include "widgets/ColorRef.h"
 
 #include <QBasicTimer>
-#include <QImage>
 #include <QWidget>
 #include <cstdint>
 #include <string>
@@ -57,7 +56,7 @@ public:
     void loadTipsFile(const QString& path, ColorRef textColour, ColorRef altTextColour,
                       const QString& face, int height, int step);
 
-    bool isRunning() const { return running_; }
+    bool isRunning() const { return timer_.isActive(); }
     int step() const { return step_; }
     std::uint32_t edgeFlags() const { return edgeFlags_; }
 
@@ -74,14 +73,12 @@ private:
         int width;
     };
 
-    // Over the strip: a bump border, paused, repainted; off it: no border and running again,
-    // repainted at the next tick.
-    void hover(bool over);
+    // Under the pointer the strip stands, with a bump border.
+    void holdUnderPointer();
     void layoutText();
 
     std::uint32_t edgeType_ = edge::Sunken;
     std::uint32_t edgeFlags_ = edge::Flat;
-    QImage grip_;
     int scrollX_ = 0;
     ColorRef altTextColour_ = 0x00FF00;
     ColorRef textColour_ = 0xFFFFFF;
@@ -90,8 +87,7 @@ private:
     QString fontFace_ = QStringLiteral("Comic Sans MS");
     QRect clientRect_;
     std::string text_;
-    bool running_ = false;
-
+    // Running while its timer is.
     QBasicTimer timer_;
     // Converted and measured once per text or font change, not per frame.
     std::vector<Segment> segments_;
