@@ -5,6 +5,7 @@
 #include "widgets/ColorRef.h"
 
 #include <QBasicTimer>
+#include <QImage>
 #include <QWidget>
 #include <cstdint>
 #include <string>
@@ -94,6 +95,7 @@ private:
     int textWidth_ = 0;
     int textAscent_ = 0;
     bool layoutStale_ = true;
+    QImage gradient_;
 };
 
 } // namespace widgets
