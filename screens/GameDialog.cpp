@@ -98,8 +98,6 @@ GameDialog::GameDialog(rules::RandomSource& random, QWidget* owner)
     for (int id : kFigureDisplays)
         adopt(id, new SegmentDisplay(this));
     ticker_ = adopt(kTicker, new widgets::TickerControl(this));
-    // Mouse moves over the ticker and the displays reach the window, which drives the hover.
-    setMouseTracking(true);
 
     const std::pair<int, void (GameDialog::*)()> commands[] = {
         {kBuy, &GameDialog::OnBuy},
@@ -364,7 +362,6 @@ void GameDialog::mouseMoveEvent(QMouseEvent* event)
     TemplateDialog::mouseMoveEvent(event);
     const QPoint globalPos = event->globalPosition().toPoint();
     trackDrag(globalPos);
-    ticker_->hoverAt(globalPos);
 }
 
 void GameDialog::mouseReleaseEvent(QMouseEvent* event)
