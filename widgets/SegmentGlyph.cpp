@@ -19,19 +19,13 @@ void SegmentGlyph::Draw(PathSink& sink, double left, double top, double right, d
 
 void SevenSegmentGlyph::SetSegments(std::uint16_t newMask, std::uint32_t style)
 {
-    if (style & CurvedOutlines)
-        buildOutlines(glyph_tables::sevenSegmentCurved);
-    else
-        buildOutlines(glyph_tables::sevenSegmentStraight);
+    buildOutlines(style & CurvedOutlines ? glyph_tables::sevenSegmentCurved : glyph_tables::sevenSegmentStraight);
     SegmentGlyph::SetSegments(newMask, style);
 }
 
 void FourteenSegmentGlyph::SetSegments(std::uint16_t newMask, std::uint32_t style)
 {
-    if (style & CurvedOutlines)
-        buildOutlines(glyph_tables::fourteenSegmentCurved);
-    else
-        buildOutlines(glyph_tables::fourteenSegmentStraight);
+    buildOutlines(style & CurvedOutlines ? glyph_tables::fourteenSegmentCurved : glyph_tables::fourteenSegmentStraight);
     SegmentGlyph::SetSegments(newMask, style);
 }
 
