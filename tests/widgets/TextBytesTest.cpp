@@ -137,7 +137,8 @@ TEST(TipsFile, IsReadWholeAndABoundlessOneEndsAtAWholeSegment)
     const QString path = dir.filePath("tips.txt");
 
     // Tens of thousands of tips, a MiB and more: every one arrives, and the ticker takes them
-    // within a start-up's patience.
+    // within a start-up's patience. Here that is well under a second; the bound is loose for a
+    // loaded test machine and still catches work that grows with the square of the text.
     std::string many = "|";
     int count = 0;
     while (many.size() < 1024 * 1024) {
@@ -153,7 +154,7 @@ TEST(TipsFile, IsReadWholeAndABoundlessOneEndsAtAWholeSegment)
     const qint64 loadMs = clock.elapsed();
     EXPECT_EQ(ticker.getText(), many);
     EXPECT_EQ(tickerSegments(ticker.getText()).size(), std::size_t(count));
-    EXPECT_LT(loadMs, 2000);
+    EXPECT_LT(loadMs, 10000);
 
     // Past the bound the text stops after the last bar before it; a bar inside a double-byte
     // character is no bar.
