@@ -1,27 +1,11 @@
 #include "app/GameApp.h"
 
 #include "app/artwork/Artwork.h"
+#include "platform/AppFiles.h"
+#include "screens/ScoreKeeper.h"
 #include "screens/StartDialog.h"
 
 #include <QApplication>
-#include <cassert>
-
-namespace {
-
-GameApp* theInstance = nullptr;
-
-} // namespace
-
-GameApp::GameApp()
-{
-    assert(!theInstance && "one GameApp per process");
-    theInstance = this;
-}
-
-GameApp::~GameApp()
-{
-    theInstance = nullptr;
-}
 
 int GameApp::run(const char* programPath)
 {
@@ -31,7 +15,8 @@ int GameApp::run(const char* programPath)
     QApplication application(argc, argv);
     installGameArtwork();
 
-    StartDialog startScreen;
+    ScoreKeeper scores(platform::fileBesideExecutable(QStringLiteral("score.txt")));
+    StartDialog startScreen(scores);
     startScreen.runModal();
     // The start screen was the whole program; its result is not looked at.
     return 0;

@@ -4,12 +4,6 @@
 
 class GameApp {
 public:
-    // Only one may exist; a second is a programming error.
-    GameApp();
-    ~GameApp();
-    GameApp(const GameApp&) = delete;
-    GameApp& operator=(const GameApp&) = delete;
-
     // Runs the start screen until it closes and returns the process's exit code. Command-line
     // arguments are not used: the program path is all the platform is given.
     int run(const char* programPath);

@@ -1,5 +1,6 @@
 // Paint costs of the game window's custom controls at their game sizes, each beside a bare
 // fill of the same area so the figures can be read against the machine's own fill speed.
+// Each paint renders the whole widget into an image, as its window's repaint would.
 
 #include "GameControls.h"
 
@@ -19,9 +20,8 @@ void BM_TickerPaint(benchmark::State& state)
     auto ticker = runningTicker(size);
     QImage target(size, QImage::Format_RGB32);
     for (auto _ : state) {
-        ticker->scrollOneStep();
-        QPainter painter(&target);
-        ticker->paintStrip(painter);
+        tick(*ticker);
+        ticker->render(&target);
     }
     state.SetLabel(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString());
 }
@@ -38,34 +38,43 @@ void BM_TickerBareFill(benchmark::State& state)
 }
 BENCHMARK(BM_TickerBareFill)->Unit(benchmark::kMicrosecond);
 
+// Font height alternating 17 and 18: every timed frame measures the text afresh.
+void BM_TickerPaintAfterFontSize(benchmark::State& state)
+{
+    const QSize size = tickerSize();
+    auto ticker = runningTicker(size);
+    QImage target(size, QImage::Format_RGB32);
+    int height = 17;
+    for (auto _ : state) {
+        height = height == 17 ? 18 : 17;
+        ticker->setFontSize(height);
+        ticker->render(&target);
+    }
+}
+BENCHMARK(BM_TickerPaintAfterFontSize)->Unit(benchmark::kMicrosecond);
+
 enum class Before {
     Nothing,       // a plain repaint, as after an expose
-    FigureChange,  // all four figures changed: glyphs rebuilt, cells of a known layout reused
-    LayoutChange,  // the area changed by a pixel: every cell is laid out and fitted afresh
+    FigureChange,  // all four figures changed: glyphs and their outlines rebuilt
+    LayoutChange,  // the width changed by a pixel: every cell is laid out and fitted afresh
 };
 
 void paintDisplays(benchmark::State& state, std::uint32_t style, Before before = Before::Nothing)
 {
-    const bool changing = before == Before::FigureChange;
-    const int shrink[2] = {0, before == Before::LayoutChange ? 1 : 0};
     const char* const laterFigures[4] = {"1999", "10", "5832", "99"};
     bool flip = false;
     const auto sizes = displaySizes();
     auto displays = gameDisplays(style);
     auto targets = displayTargets();
     for (auto _ : state) {
-        if (changing) {
-            flip = !flip;
-            for (int i = 0; i < 4; ++i)
-                displays[i]->SetText(flip ? laterFigures[i] : kOpeningFigures[i]);
-        }
+        flip = !flip;
         for (int i = 0; i < 4; ++i) {
-            QPainter painter(&targets[i]);
-            displays[i]->paintContents(painter,
-                                       QRect(0, 0, sizes[i].width() - shrink[flip], sizes[i].height()));
+            if (before == Before::FigureChange)
+                displays[i]->SetText(flip ? laterFigures[i] : kOpeningFigures[i]);
+            if (before == Before::LayoutChange)
+                displays[i]->resize(sizes[i] + QSize(flip ? 1 : 2, 2));
+            displays[i]->render(&targets[i]);
         }
-        if (before == Before::LayoutChange)
-            flip = !flip;
     }
 }
 

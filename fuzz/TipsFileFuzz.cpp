@@ -4,7 +4,6 @@
 
 #include "fuzz/FuzzCheck.h"
 #include "widgets/GbkBytes.h"
-#include "widgets/TickerSegments.h"
 #include "widgets/TipsFile.h"
 
 #include <cstddef>

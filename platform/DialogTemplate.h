@@ -18,7 +18,6 @@ enum class ControlKind {
     PushButton,
     DefaultPushButton,
     RadioPushButton, // push-like auto radio button
-    CheckBox,
     Static,          // one line of text
     Edit,
     UpDown,          // arrows attached to the control before it
@@ -34,15 +33,10 @@ enum class ControlKind {
 enum ControlFlag : std::uint32_t {
     NoFlags = 0,
     Centered = 1u << 0,
-    RightAligned = 1u << 1,
-    Sunken = 1u << 2,      // sunken client edge
-    Hidden = 1u << 3,
-    TabStop = 1u << 4,     // forces a tab stop on a kind that has none by default
-    NoTabStop = 1u << 5,   // removes the default tab stop of buttons and edits
-    GroupStart = 1u << 6,
-    StaticEdge = 1u << 7,
-    Border = 1u << 8,
-    Disabled = 1u << 9,
+    Sunken = 1u << 1,  // sunken client edge
+    Hidden = 1u << 2,
+    TabStop = 1u << 3, // forces a tab stop on a kind that has none by default
+    StaticEdge = 1u << 4,
 };
 
 struct ControlTemplate {
@@ -54,16 +48,11 @@ struct ControlTemplate {
     int resource = 0; // bitmap or icon id of Picture and Icon controls
 };
 
-struct DialogFont {
-    const char* face; // the face the template names; a CJK-capable sans stands in for it
-    int pointSize;
-};
-
 struct DialogTemplate {
     int id;
     const char* caption; // UTF-8
     int width, height;   // dialog units
-    DialogFont font;
+    int fontPointSize;   // of the template's font; a CJK-capable sans stands in for its face
     bool systemMenu;
     std::vector<ControlTemplate> controls;
 };

@@ -40,12 +40,12 @@ QRect DialogUnits::toPixels(int x, int y, int width, int height) const
     return QRect(toPixelsX(x), toPixelsY(y), toPixelsX(width), toPixelsY(height));
 }
 
-QFont dialogFont(const DialogFont& font)
+QFont dialogFont(int pointSize)
 {
     QFont result(QStringLiteral("WenQuanYi Micro Hei"));
     result.setStyleHint(QFont::SansSerif);
     // A Chinese system shows an 8-point dialog font with 12-pixel characters.
-    result.setPixelSize(int(std::lround(font.pointSize * 1.5)));
+    result.setPixelSize(int(std::lround(pointSize * 1.5)));
     return result;
 }
 

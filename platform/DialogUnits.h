@@ -27,6 +27,6 @@ private:
 
 // The font that stands in for a template's font: a CJK-capable sans, so every Chinese text
 // fits the rectangle its template gives it.
-QFont dialogFont(const DialogFont& font);
+QFont dialogFont(int pointSize);
 
 } // namespace platform

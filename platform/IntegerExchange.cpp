@@ -50,16 +50,6 @@ std::optional<std::int32_t> parseInt32(const QString& text)
     return std::int32_t(*number);
 }
 
-QString notAnIntegerMessage()
-{
-    return QStringLiteral("Please enter an integer.");
-}
-
-QString outOfRangeMessage(std::int32_t lower, std::int32_t upper)
-{
-    return QStringLiteral("Please enter an integer between %1 and %2.").arg(lower).arg(upper);
-}
-
 void setEditInteger(QLineEdit* edit, std::int32_t value)
 {
     edit->setText(QString::number(value));
@@ -70,9 +60,9 @@ bool exchangeInteger(QLineEdit* edit, std::int32_t lower, std::int32_t upper, st
     const std::optional<std::int64_t> number = wholeNumber(edit->text());
     QString failure;
     if (!number)
-        failure = notAnIntegerMessage();
+        failure = QStringLiteral("Please enter an integer.");
     else if (*number < lower || *number > upper)
-        failure = outOfRangeMessage(lower, upper);
+        failure = QStringLiteral("Please enter an integer between %1 and %2.").arg(lower).arg(upper);
     if (failure.isEmpty()) {
         value = std::int32_t(*number);
         return true;

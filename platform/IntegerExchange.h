@@ -14,9 +14,6 @@ namespace platform {
 // else (empty, letters, "12abc", a value beyond 32 bits) gives nothing.
 std::optional<std::int32_t> parseInt32(const QString& text);
 
-QString notAnIntegerMessage();
-QString outOfRangeMessage(std::int32_t lower, std::int32_t upper);
-
 // Shows a number in an edit the way the exchange writes it: plain decimal.
 void setEditInteger(QLineEdit* edit, std::int32_t value);
 

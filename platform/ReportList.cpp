@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
-#include <numeric>
 
 namespace platform {
 
@@ -123,31 +122,6 @@ void ReportList::ensureRowVisible(int row)
 {
     if (QTreeWidgetItem* item = topLevelItem(row))
         scrollToItem(item, QAbstractItemView::EnsureVisible);
-}
-
-std::vector<int> ReportList::sortRows(const std::function<bool(int, int)>& less)
-{
-    std::vector<int> order(static_cast<size_t>(rowCount()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), less);
-
-    QTreeWidgetItem* current = currentItem();
-    const int selected = selectedRow();
-    QList<QTreeWidgetItem*> items;
-    for (int row = 0; row < rowCount(); ++row)
-        items.append(topLevelItem(row));
-    QList<QTreeWidgetItem*> sorted;
-    for (int oldIndex : order)
-        sorted.append(items[oldIndex]);
-    // Take the rows out and put them back in their new order; the items keep their texts.
-    while (topLevelItemCount() > 0)
-        takeTopLevelItem(0);
-    addTopLevelItems(sorted);
-    if (current)
-        setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
-    if (selected >= 0)
-        items[selected]->setSelected(true);
-    return order;
 }
 
 QPixmap ReportList::rowPicture(int row, QRect* bounds) const

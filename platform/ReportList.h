@@ -7,8 +7,6 @@
 #include <QPixmap>
 #include <QStringList>
 #include <QTreeWidget>
-#include <functional>
-#include <vector>
 
 namespace platform {
 
@@ -35,10 +33,6 @@ public:
     void selectRow(int row);
     void clearRowSelection();
     void ensureRowVisible(int row);
-
-    // Sorts the rows by `less` over row indices (as they stood before the sort); rows that
-    // compare equal keep their order. Returns the old index of each row in its new order.
-    std::vector<int> sortRows(const std::function<bool(int, int)>& less);
 
     // The row as the list draws it, on a transparent ground, clipped to the visible width;
     // `bounds` gets its place in the list's own coordinates. Null when there is no such row.

@@ -17,12 +17,7 @@ namespace {
 
 Qt::Alignment textAlignment(std::uint32_t flags)
 {
-    Qt::Alignment horizontal = Qt::AlignLeft;
-    if (flags & Centered)
-        horizontal = Qt::AlignHCenter;
-    else if (flags & RightAligned)
-        horizontal = Qt::AlignRight;
-    return horizontal | Qt::AlignTop;
+    return (flags & Centered ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
 }
 
 bool isTabStopByDefault(ControlKind kind)
@@ -30,7 +25,6 @@ bool isTabStopByDefault(ControlKind kind)
     switch (kind) {
     case ControlKind::PushButton:
     case ControlKind::DefaultPushButton:
-    case ControlKind::CheckBox:
     case ControlKind::Edit:
         return true;
     default:
@@ -60,7 +54,6 @@ bool takesFocusOnClick(ControlKind kind)
     case ControlKind::PushButton:
     case ControlKind::DefaultPushButton:
     case ControlKind::RadioPushButton:
-    case ControlKind::CheckBox:
     case ControlKind::Edit:
     case ControlKind::ListView:
         return true;
@@ -74,14 +67,14 @@ bool takesFocusOnClick(ControlKind kind)
 TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* owner)
     : QDialog(owner ? owner : defaultOwner())
     , templateId_(dialogTemplate.id)
-    , units_(dialogFont(dialogTemplate.font))
+    , units_(dialogFont(dialogTemplate.fontPointSize))
 {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (dialogTemplate.systemMenu)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     setWindowFlags(flags);
     setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
-    setFont(dialogFont(dialogTemplate.font));
+    setFont(dialogFont(dialogTemplate.fontPointSize));
     setFixedSize(units_.toPixelsX(dialogTemplate.width), units_.toPixelsY(dialogTemplate.height));
     buildControls(dialogTemplate);
 }
@@ -96,7 +89,7 @@ void TemplateDialog::buildControls(const DialogTemplate& dialogTemplate)
         else
             widget->move(units_.toPixelsX(item.x), units_.toPixelsY(item.y));
 
-        const bool tabStop = (isTabStopByDefault(item.kind) && !(item.flags & NoTabStop)) || (item.flags & TabStop);
+        const bool tabStop = isTabStopByDefault(item.kind) || (item.flags & TabStop);
         if (tabStop)
             widget->setFocusPolicy(Qt::StrongFocus);
         else if (takesFocusOnClick(item.kind))
@@ -108,8 +101,6 @@ void TemplateDialog::buildControls(const DialogTemplate& dialogTemplate)
             widget->setAttribute(Qt::WA_TransparentForMouseEvents);
         if (item.flags & Hidden)
             widget->hide();
-        if (item.flags & Disabled)
-            widget->setEnabled(false);
         if (item.kind == ControlKind::GroupBox || item.kind == ControlKind::Frame)
             behind.append(widget);
 
@@ -119,7 +110,6 @@ void TemplateDialog::buildControls(const DialogTemplate& dialogTemplate)
                 arrows->attachTo(buddy);
         }
 
-        widget->setProperty("controlId", item.id);
         templateOrder_.append(widget);
         if (item.id != IDC_STATIC)
             controls_.insert(item.id, widget);
@@ -144,19 +134,13 @@ QWidget* TemplateDialog::createControl(const ControlTemplate& item)
             button->setCheckable(true);
             button->setAutoExclusive(true);
         }
-        const int id = item.id;
-        connect(button, &QPushButton::clicked, this, [this, id] {
-            if (id == IDOK)
-                accept();
-            else if (id == IDCANCEL)
-                reject();
-            else
-                onCommand(id);
-        });
+        // Every other button is connected by its screen to a member function.
+        if (item.id == IDOK)
+            connect(button, &QPushButton::clicked, this, &QDialog::accept);
+        else if (item.id == IDCANCEL)
+            connect(button, &QPushButton::clicked, this, &QDialog::reject);
         return button;
     }
-    case ControlKind::CheckBox:
-        return new QPushButton(text, this);
     case ControlKind::Static: {
         auto* label = new QLabel(text, this);
         label->setAlignment(textAlignment(item.flags));
@@ -167,19 +151,12 @@ QWidget* TemplateDialog::createControl(const ControlTemplate& item)
             label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         return label;
     }
-    case ControlKind::Edit: {
-        auto* edit = new QLineEdit(text, this);
-        edit->setFrame(true);
-        if (item.flags & RightAligned)
-            edit->setAlignment(Qt::AlignRight);
-        return edit;
-    }
+    case ControlKind::Edit:
+        return new QLineEdit(text, this);
     case ControlKind::UpDown:
         return new UpDownControl(this);
-    case ControlKind::ListView: {
-        auto* list = new ReportList(this);
-        return list;
-    }
+    case ControlKind::ListView:
+        return new ReportList(this);
     case ControlKind::GroupBox:
         return new QGroupBox(text, this);
     case ControlKind::Picture:
@@ -223,7 +200,6 @@ void TemplateDialog::adoptWidget(int id, QWidget* widget)
         return;
     widget->setParent(this);
     widget->setGeometry(old->geometry());
-    widget->setProperty("controlId", id);
     widget->setVisible(!old->isHidden());
     const int position = templateOrder_.indexOf(old);
     templateOrder_[position] = widget;

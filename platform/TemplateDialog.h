@@ -59,17 +59,15 @@ protected:
     virtual void onCancel();
     // The data exchange of OK; false keeps the dialog open.
     virtual bool exchangeData() { return true; }
-    // Any other push button (or push-like radio button) of the template.
-    virtual void onCommand(int id) { Q_UNUSED(id); }
 
     void accept() override { onOk(); }
     void reject() override { onCancel(); }
     void showEvent(QShowEvent* event) override;
 
+private:
     // The first control of the template that takes the focus by tabbing.
     QWidget* firstTabStop() const;
 
-private:
     void buildControls(const DialogTemplate& dialogTemplate);
     QWidget* createControl(const ControlTemplate& control);
     void adoptWidget(int id, QWidget* widget);

@@ -1,7 +1,5 @@
 #include "rules/EndOfGame.h"
 
-#include "rules/Money.h"
-
 namespace rules {
 
 std::int32_t finalWealth(const GameState& state)
@@ -9,17 +7,12 @@ std::int32_t finalWealth(const GameState& state)
     return saturate(std::int64_t(state.savings) + state.cash - state.debt);
 }
 
-std::string sentHomeNews(const std::string& gbkName)
+GameResult endOfGame(const GameState& state, const std::string& gbkName)
 {
-    return "《北京游戏报》报道: 玩家“" + gbkName + "”在北京没挣着钱，被遣送回家。";
-}
-
-std::optional<ScoreOffer> scoreOffer(const GameState& state, const std::string& gbkName)
-{
-    const std::int32_t money = finalWealth(state);
-    if (money < 1)
-        return std::nullopt;
-    return ScoreOffer{gbkName, money, state.health};
+    const std::int32_t wealth = finalWealth(state);
+    if (wealth >= 1)
+        return {wealth, std::nullopt};
+    return {wealth, "《北京游戏报》报道: 玩家“" + gbkName + "”在北京没挣着钱，被遣送回家。"};
 }
 
 } // namespace rules

@@ -1,5 +1,6 @@
 #pragma once
-// What a finished game leaves: the result and what the start screen does with it.
+// What a finished game leaves: the result, and whether it is the sent-home news or an entry
+// for the top-ten list.
 
 #include "rules/GameState.h"
 
@@ -12,18 +13,13 @@ namespace rules {
 // savings + cash - debt, pinned to the 32-bit range. Goods left in the room count for nothing.
 std::int32_t finalWealth(const GameState& state);
 
-// The news for a player who made nothing (a result below 1).
-std::string sentHomeNews(const std::string& gbkName);
-
-// What the top-ten list is offered.
-struct ScoreOffer {
-    std::string name; // GBK
-    std::int32_t money;
-    std::int32_t health; // as the game ended, may be 0 or below
+struct GameResult {
+    std::int32_t finalWealth;
+    // Set for a result below 1: the news the player reads instead of the list.
+    std::optional<std::string> sentHomeNews;
 };
 
-// The entry for the top-ten list, or none when the result is below 1 (then the caller
-// shows sentHomeNews instead).
-std::optional<ScoreOffer> scoreOffer(const GameState& state, const std::string& gbkName);
+// `gbkName` is the name as the start screen holds it when the game has closed.
+GameResult endOfGame(const GameState& state, const std::string& gbkName);
 
 } // namespace rules

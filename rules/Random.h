@@ -1,21 +1,32 @@
 #pragma once
-// The game's one random source: a fixed linear congruential generator, so that a seed gives
-// the same game on every machine.
+// The dice of the game. The rules draw through a RandomSource they are given: the game's own
+// generator in play, a script of draws in tests.
 
 #include <cstdint>
 
 namespace rules {
 
-// A value from 0 to n - 1 (0 when n < 1). Seeds itself from the clock at its first call
-// unless seeded before; later games of the same run continue the same sequence.
-std::int32_t roll(std::int32_t n);
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    // A value from 0 to n - 1.
+    virtual std::int32_t roll(std::int32_t n) = 0;
+};
 
-// The next raw value, 0 to 32767: bits 16 to 30 of state := state * 214013 + 2531011.
-std::int32_t nextRandom();
+// A fixed linear congruential generator, so that a seed gives the same game on every machine:
+// state := state * 214013 + 2531011, and a draw is bits 16 to 30 of the new state. roll(n) is
+// that draw modulo n, with the slight bias towards small values that the odds count on.
+class GameRandom : public RandomSource {
+public:
+    // Seeds itself from the clock at its first draw.
+    GameRandom() = default;
+    explicit GameRandom(std::uint32_t seed);
 
-void seedRandom(std::uint32_t seed);
+    std::int32_t roll(std::int32_t n) override;
 
-// How many values have been drawn since the last seeding.
-std::uint64_t randomDraws();
+private:
+    std::uint32_t state_ = 0;
+    bool seeded_ = false;
+};
 
 } // namespace rules

@@ -21,6 +21,4 @@ inline bool operator==(const ScoreEntry& a, const ScoreEntry& b)
     return a.name == b.name && a.money == b.money && a.health == b.health;
 }
 
-inline bool operator!=(const ScoreEntry& a, const ScoreEntry& b) { return !(a == b); }
-
 } // namespace score

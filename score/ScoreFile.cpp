@@ -16,8 +16,6 @@ void loadScores(const std::string& path, ScoreTable& table)
     parseScores(bytes, table);
 }
 
-void loadScores(const std::string& path) { loadScores(path, processScoreTable()); }
-
 void parseScores(std::string_view bytes, ScoreTable& table)
 {
     ScoreFileReader reader;
@@ -44,7 +42,5 @@ bool saveScores(const std::string& path, const ScoreTable& table)
 {
     return saveFile(path, formatScores(table));
 }
-
-bool saveScores(const std::string& path) { return saveScores(path, processScoreTable()); }
 
 } // namespace score

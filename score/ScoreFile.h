@@ -18,7 +18,6 @@ constexpr std::size_t kScoreFileReadLimit = 1024;
 // empty or is not a plain file. Never fails, never waits. How other files read: see
 // ScoreFileReader.
 void loadScores(const std::string& path, ScoreTable& table);
-void loadScores(const std::string& path);
 
 // The same reading on bytes already in memory.
 void parseScores(std::string_view bytes, ScoreTable& table);
@@ -29,6 +28,5 @@ std::string formatScores(const ScoreTable& table);
 // Writes `table` to the file (see SavingFile). False when the file cannot be written; the
 // old file is then left as it was. The caller tells the player.
 [[nodiscard]] bool saveScores(const std::string& path, const ScoreTable& table);
-[[nodiscard]] bool saveScores(const std::string& path);
 
 } // namespace score

@@ -54,12 +54,4 @@ std::int32_t ScoreNumberReader::value() const
     return std::int32_t(signedValue);
 }
 
-std::int32_t parseScoreNumber(std::string_view line)
-{
-    ScoreNumberReader reader;
-    for (char byte : line)
-        reader.take(byte);
-    return reader.value();
-}
-
 } // namespace score

@@ -5,7 +5,6 @@
 // round into a debt.
 
 #include <cstdint>
-#include <string_view>
 
 namespace score {
 
@@ -21,7 +20,5 @@ private:
     bool negative_ = false;
     std::int64_t magnitude_ = 0; // stops growing just past the 32-bit range
 };
-
-std::int32_t parseScoreNumber(std::string_view line);
 
 } // namespace score

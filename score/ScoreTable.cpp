@@ -1,12 +1,10 @@
 #include "score/ScoreTable.h"
 
-namespace score {
+#include "score/ScoreName.h"
 
-ScoreTable& processScoreTable()
-{
-    static ScoreTable table{};
-    return table;
-}
+#include <algorithm>
+
+namespace score {
 
 const ScoreTable& defaultScoreTable()
 {
@@ -24,6 +22,18 @@ const ScoreTable& defaultScoreTable()
         {"tao", 3, 100},
     }};
     return defaults;
+}
+
+std::optional<int> insertScore(ScoreTable& table, std::string_view name, std::int32_t money, std::int32_t health)
+{
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (money >= table[i].money) {
+            std::move_backward(table.begin() + std::ptrdiff_t(i), table.end() - 1, table.end());
+            table[i] = ScoreEntry{storableName(name), money, health};
+            return int(i);
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace score

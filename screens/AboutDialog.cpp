@@ -2,12 +2,14 @@
 
 #include "platform/MessageBox.h"
 
+#include <QPushButton>
+
 using namespace platform;
 
 namespace {
 
 const DialogTemplate kAboutTemplate{
-    AboutDialog::kTemplateId, "关于都市货郎记", 217, 183, {"MS Sans Serif", 8}, true,
+    AboutDialog::kTemplateId, "关于都市货郎记", 217, 183, 8, true,
     {
         {IDC_STATIC, ControlKind::Icon, "", 6, 8, 20, 20, NoFlags, 128},
         {IDOK, ControlKind::DefaultPushButton, "OK", 95, 160, 32, 14},
@@ -29,19 +31,14 @@ const DialogTemplate kAboutTemplate{
 AboutDialog::AboutDialog(QWidget* owner)
     : TemplateDialog(kAboutTemplate, owner)
 {
+    // A push button takes the second press of a double-click as another click, so a
+    // double-click reaches the credit too.
+    connect(button(kCreditButton), &QPushButton::clicked, this, &AboutDialog::showCredit);
 }
 
 QString AboutDialog::creditText()
 {
     return QString::fromUtf8("都市货郎记：程序、图画和文字都出自本游戏制作组之手。");
-}
-
-// A push button takes the second press of a double-click as another click, so a double-click
-// reaches the credit too.
-void AboutDialog::onCommand(int id)
-{
-    if (id == kCreditButton)
-        showCredit();
 }
 
 void AboutDialog::showCredit()

@@ -15,9 +15,6 @@ public:
     // The one line the credit button shows.
     static QString creditText();
 
-protected:
-    void onCommand(int id) override;
-
 private:
     void showCredit();
 };

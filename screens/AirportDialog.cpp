@@ -5,7 +5,7 @@ using namespace platform;
 namespace {
 
 const DialogTemplate kAirportTemplate{
-    AirportDialog::kTemplateId, "首都机场", 187, 100, {"MS Serif", 10}, true,
+    AirportDialog::kTemplateId, "首都机场", 187, 100, 10, true,
     {
         {IDOK, ControlKind::DefaultPushButton, "OK", 70, 77, 50, 14},
         {IDC_STATIC, ControlKind::Static, "您想飞到美国做国际贸易？", 42, 9, 110, 8, Centered},

@@ -3,8 +3,6 @@
 
 #include "screens/NumberDialog.h"
 
-#include <string>
-
 class AmountDialog : public NumberDialog {
     Q_OBJECT
 public:
@@ -13,9 +11,6 @@ public:
     static constexpr int kAmountEditId = 1038;
 
     // The bank passes 0 and the cash (deposit) or the savings (withdrawal) as bounds.
-    AmountDialog(std::string gbkPrompt, std::int32_t preset, std::int32_t lower, std::int32_t upper,
+    AmountDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower, std::int32_t upper,
                  QWidget* owner = nullptr);
-
-    // After IDOK: the accepted amount.
-    std::int32_t amount() const { return number(); }
 };

@@ -7,7 +7,7 @@ using namespace platform;
 namespace {
 
 const DialogTemplate kBankTemplate{
-    BankDialog::kTemplateId, "银行！", 239, 55, {"MS Sans Serif", 8}, true,
+    BankDialog::kTemplateId, "银行！", 239, 55, 8, true,
     {
         {IDOK, ControlKind::DefaultPushButton, "存  钱", 30, 25, 50, 14},
         {IDCANCEL, ControlKind::PushButton, "取  钱", 160, 25, 50, 14},

@@ -3,8 +3,6 @@
 
 #include "screens/NumberDialog.h"
 
-#include <string>
-
 class BuyQuantityDialog : public NumberDialog {
     Q_OBJECT
 public:
@@ -12,13 +10,6 @@ public:
     static constexpr int kCashAndLimitId = 1022;
     static constexpr int kQuantityEditId = 1053;
 
-    // The entry opens at the limit, so Enter buys as many as allowed.
-    BuyQuantityDialog(std::int32_t maxQuantity, std::int32_t cash, std::string gbkGoodsName, QWidget* owner = nullptr);
-
-    // After IDOK: the accepted quantity.
-    std::int32_t quantity() const { return number(); }
-    std::int32_t maxQuantity() const { return upperBound(); }
-
-    // The line beside "您的现金是", e.g. 2000元人民币,最多可以买4个进口香烟。
-    static QString cashAndLimitText(std::int32_t cash, std::int32_t quantity, const std::string& gbkGoodsName);
+    BuyQuantityDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower, std::int32_t upper,
+                      QWidget* owner = nullptr);
 };

@@ -5,7 +5,7 @@ using namespace platform;
 namespace {
 
 const DialogTemplate kDiaryTemplate{
-    DiaryDialog::kTemplateId, "我在北京的岁月", 319, 75, {"MS Sans Serif", 8}, true,
+    DiaryDialog::kTemplateId, "我在北京的岁月", 319, 75, 8, true,
     {
         {IDOK, ControlKind::DefaultPushButton, "关上日记本", 128, 55, 75, 14},
         {IDC_STATIC, ControlKind::Picture, "", 3, 5, 41, 51, NoFlags, 141},

@@ -3,9 +3,9 @@
 #include "platform/Gbk.h"
 #include "platform/ReportList.h"
 #include "platform/Resources.h"
-#include "rules/Trading.h"
-#include "rules/Services.h"
 #include "rules/DayAdvance.h"
+#include "rules/Services.h"
+#include "rules/Trading.h"
 #include "screens/AirportDialog.h"
 #include "screens/AmountDialog.h"
 #include "screens/BankDialog.h"
@@ -33,12 +33,12 @@ namespace {
 constexpr int kRowIcon = 146;
 
 const DialogTemplate kGameTemplate{
-    GameDialog::kTemplateId, "都市货郎记", 412, 383, {"MS Sans Serif", 8}, true,
+    GameDialog::kTemplateId, "都市货郎记", 412, 383, 8, true,
     {
         {IDOK, ControlKind::DefaultPushButton, "离 开", 275, 324, 70, 26},
         {GameDialog::kDayCaption, ControlKind::Static, "都市货郎记", 7, 7, 346, 15, Centered | Sunken},
-        {GameDialog::kMarketList, ControlKind::ListView, "", 7, 44, 146, 140, TabStop | Border},
-        {GameDialog::kRoomList, ControlKind::ListView, "", 207, 44, 178, 140, TabStop | Border},
+        {GameDialog::kMarketList, ControlKind::ListView, "", 7, 44, 146, 140, TabStop},
+        {GameDialog::kRoomList, ControlKind::ListView, "", 207, 44, 178, 140, TabStop},
         {GameDialog::kBuy, ControlKind::PushButton, " ==>", 160, 75, 41, 17},
         {GameDialog::kSell, ControlKind::PushButton, " <== ", 160, 130, 41, 17},
         {GameDialog::kBuyAll, ControlKind::PushButton, "==>>", 185, 170, 10, 17, Hidden},
@@ -63,7 +63,7 @@ const DialogTemplate kGameTemplate{
         {GameDialog::kHealthDisplay, ControlKind::Custom, "Static", 39, 290, 45, 21, Sunken},
         {GameDialog::kDebtDisplay, ControlKind::Custom, "Static", 39, 268, 120, 19, Sunken},
         {GameDialog::kTicker, ControlKind::Custom, "Static", 10, 355, 390, 20},
-        {1054, ControlKind::RadioPushButton, "苹果园", 179, 250, 35, 20, GroupStart | TabStop},
+        {1054, ControlKind::RadioPushButton, "苹果园", 179, 250, 35, 20, TabStop},
         {1055, ControlKind::RadioPushButton, "公主坟", 222, 248, 31, 24},
         {1013, ControlKind::RadioPushButton, "复兴门", 260, 250, 40, 22},
         {1032, ControlKind::RadioPushButton, "长椿街", 261, 280, 38, 26},
@@ -83,24 +83,36 @@ constexpr std::uint32_t kTickerYellow = 0x2BFFFF;
 
 } // namespace
 
-bool GameDialog::isStation(int id)
+rules::GameRandom& GameDialog::runRandom()
 {
-    return std::find(kStationIds.begin(), kStationIds.end(), id) != kStationIds.end();
+    static rules::GameRandom random;
+    return random;
 }
 
-GameDialog::GameDialog(QWidget* owner)
+GameDialog::GameDialog(rules::RandomSource& random, QWidget* owner)
     : TemplateDialog(kGameTemplate, owner)
+    , random_(random)
 {
     marketList_ = list(kMarketList);
     roomList_ = list(kRoomList);
-    cashDisplay_ = adopt(kCashDisplay, new widgets::SegmentDisplay(this));
-    savingsDisplay_ = adopt(kSavingsDisplay, new widgets::SegmentDisplay(this));
-    healthDisplay_ = adopt(kHealthDisplay, new widgets::SegmentDisplay(this));
-    debtDisplay_ = adopt(kDebtDisplay, new widgets::SegmentDisplay(this));
+    for (int id : kFigureDisplays)
+        adopt(id, new SegmentDisplay(this));
     ticker_ = adopt(kTicker, new widgets::TickerControl(this));
-    // Mouse moves over the ticker and the displays reach the window, which drives the hover.
-    setMouseTracking(true);
 
+    const std::pair<int, void (GameDialog::*)()> commands[] = {
+        {kBuy, &GameDialog::OnBuy},
+        {kSell, &GameDialog::OnSell},
+        {kBuyAll, &GameDialog::OnBuyAll},
+        {kSellAll, &GameDialog::OnSellAll},
+        {kBank, &GameDialog::openBank},
+        {kHospital, &GameDialog::openHospital},
+        {kPostOffice, &GameDialog::openPostOffice},
+        {kAirport, &GameDialog::openAirport},
+    };
+    for (const auto& [id, handler] : commands)
+        connect(button(id), &QPushButton::clicked, this, handler);
+    for (int id : kStationIds)
+        connect(button(id), &QPushButton::clicked, this, &GameDialog::advanceDayOnStation);
     connect(marketList_, &ReportList::doubleClicked, this, &GameDialog::OnBuy);
     connect(roomList_, &ReportList::doubleClicked, this, &GameDialog::OnSell);
     connect(marketList_, &ReportList::columnClicked, this, [this](int column) { OnColumnclick(marketList_, column); });
@@ -116,13 +128,7 @@ GameDialog::~GameDialog()
 
 SegmentDisplay* GameDialog::display(int id) const
 {
-    switch (id) {
-    case kCashDisplay: return cashDisplay_;
-    case kSavingsDisplay: return savingsDisplay_;
-    case kHealthDisplay: return healthDisplay_;
-    case kDebtDisplay: return debtDisplay_;
-    default: return nullptr;
-    }
+    return controlAs<SegmentDisplay>(id);
 }
 
 bool GameDialog::initDialog()
@@ -131,7 +137,7 @@ bool GameDialog::initDialog()
     setUpDisplays();
     setUpTicker();
     // Health 100, the first displays and the opening market; no events on the first day.
-    rules::beginGame(state_, *this);
+    rules::beginGame(state_, *this, random_);
     return true;
 }
 
@@ -153,8 +159,8 @@ void GameDialog::setUpLists()
 
 void GameDialog::setUpDisplays()
 {
-    debtDisplay_->SetBackgroundColor(kBlack);
-    debtDisplay_->SetSegmentColors(kBlack, kDebtRed);
+    display(kDebtDisplay)->SetBackgroundColor(kBlack);
+    display(kDebtDisplay)->SetSegmentColors(kBlack, kDebtRed);
 }
 
 void GameDialog::setUpTicker()
@@ -164,50 +170,43 @@ void GameDialog::setUpTicker()
     ticker_->setStep(2);
 }
 
-void GameDialog::onCommand(int id)
-{
-    if (isStation(id)) {
-        advanceDayOnStation();
-        return;
-    }
-    switch (id) {
-    case kBuy: OnBuy(); break;
-    case kSell: OnSell(); break;
-    case kBuyAll: OnBuyAll(); break;
-    case kSellAll: OnSellAll(); break;
-    case kBank: rules::openBank(state_, *this); break;
-    case kHospital: rules::openHospital(state_, *this); break;
-    case kPostOffice: rules::openPostOffice(state_, *this); break;
-    case kAirport: rules::openAirport(state_, *this); break;
-    default: break;
-    }
-}
-
 void GameDialog::advanceDayOnStation()
 {
-    rules::advanceDay(state_, *this);
-    endRequestedGame();
-}
-
-void GameDialog::endRequestedGame()
-{
+    rules::advanceDay(state_, *this, random_);
     if (endRequested_)
         done(*endRequested_ == rules::GameEnd::Ok ? IDOK : IDCANCEL);
+}
+
+void GameDialog::openBank()
+{
+    rules::openBank(state_, *this);
+}
+
+void GameDialog::openHospital()
+{
+    rules::openHospital(state_, *this);
+}
+
+void GameDialog::openPostOffice()
+{
+    rules::openPostOffice(state_, *this);
+}
+
+void GameDialog::openAirport()
+{
+    rules::openAirport(*this);
 }
 
 // ---- Trading ---------------------------------------------------------------
 
 void GameDialog::OnBuy()
 {
-    switch (rules::buySelected(state_, *this)) {
-    case rules::BuyResult::Merged:
-    case rules::BuyResult::Added:
-    case rules::BuyResult::RoomTooSmall:
+    const rules::BuyResult result = rules::buySelected(state_, *this);
+    // The room list shows its top and takes the focus once a purchase got as far as the room.
+    if (result == rules::BuyResult::Merged || result == rules::BuyResult::Added
+        || result == rules::BuyResult::RoomTooSmall) {
         roomList_->ensureRowVisible(0);
         roomList_->setFocus(Qt::OtherFocusReason);
-        break;
-    default:
-        break;
     }
 }
 
@@ -235,32 +234,45 @@ void GameDialog::OnSellAll()
     OnSell();
 }
 
+namespace {
+
+template <class Row>
+QStringList cellsOf(const Row& row)
+{
+    QStringList cells;
+    for (const std::string& text : rules::rowTexts(row))
+        cells << fromGbk(text);
+    return cells;
+}
+
+// Each cell of `list` shows its row of `rows` again, and the selection stays with its goods.
+template <class Row>
+void refreshRows(ReportList* list, const std::vector<Row>& rows, const std::string& selectedName)
+{
+    for (size_t row = 0; row < rows.size(); ++row) {
+        const QStringList cells = cellsOf(rows[row]);
+        for (int column = 0; column < cells.size(); ++column)
+            list->setCellText(int(row), column, cells[column]);
+        if (rows[row].name == selectedName)
+            list->selectRow(int(row));
+    }
+}
+
+} // namespace
+
 void GameDialog::OnColumnclick(ReportList* list, int column)
 {
-    SortMemory& sort = list == marketList_ ? marketSort_ : roomSort_;
-    if (column == sort.column) {
-        sort.ascending = !sort.ascending;
-    } else {
-        sort.column = column;
-        sort.ascending = true;
-    }
-    // Texts compare as GBK bytes, each an unsigned value; numbers too, so "1000" precedes "200".
-    std::vector<std::string> keys;
-    for (int row = 0; row < list->rowCount(); ++row)
-        keys.push_back(toGbk(list->cellText(row, column)));
-    const int sign = sort.ascending ? 1 : -1;
-    const std::vector<int> order = list->sortRows([&](int a, int b) { return sign * keys[a].compare(keys[b]) < 0; });
-
-    // The rows are the views of the offers and the holdings: reorder those with them.
-    auto reorder = [&order](auto& sequence) {
-        auto old = sequence;
-        for (size_t i = 0; i < order.size() && i < old.size(); ++i)
-            sequence[i] = old[size_t(order[i])];
-    };
-    if (list == marketList_)
-        reorder(state_.offers);
+    const bool market = list == marketList_;
+    const std::optional<int> selected = selectedRow(market ? rules::List::Market : rules::List::Room);
+    const std::string name = !selected ? std::string()
+                             : market  ? state_.offers[size_t(*selected)].name
+                                       : state_.holdings[size_t(*selected)].name;
+    rules::sortByColumn(state_, market ? rules::List::Market : rules::List::Room, market ? marketSort_ : roomSort_,
+                        column);
+    if (market)
+        refreshRows(list, state_.offers, name);
     else
-        reorder(state_.holdings);
+        refreshRows(list, state_.holdings, name);
 }
 
 // ---- Drag and drop -----------------------------------------------------------
@@ -350,7 +362,6 @@ void GameDialog::mouseMoveEvent(QMouseEvent* event)
     TemplateDialog::mouseMoveEvent(event);
     const QPoint globalPos = event->globalPosition().toPoint();
     trackDrag(globalPos);
-    ticker_->hoverAt(globalPos);
 }
 
 void GameDialog::mouseReleaseEvent(QMouseEvent* event)
@@ -370,14 +381,9 @@ void GameDialog::showMessage(rules::MessageDialog dialog, const std::string& gbk
         DiaryDialog(gbkText).runModal();
 }
 
-void GameDialog::refreshDisplay(rules::StatusDisplay which, const std::string& text)
+void GameDialog::showFigure(rules::Figure figure, const std::string& text)
 {
-    switch (which) {
-    case rules::StatusDisplay::Cash: cashDisplay_->SetText(text); break;
-    case rules::StatusDisplay::Savings: savingsDisplay_->SetText(text); break;
-    case rules::StatusDisplay::Debt: debtDisplay_->SetText(text); break;
-    case rules::StatusDisplay::Health: healthDisplay_->SetText(text); break;
-    }
+    display(kFigureDisplays[size_t(figure)])->SetText(text);
 }
 
 void GameDialog::setDayCaption(const std::string& gbkText)
@@ -389,64 +395,56 @@ void GameDialog::marketRebuilt()
 {
     marketList_->deleteAllRows();
     for (const rules::MarketOffer& offer : state_.offers)
-        marketList_->insertRow(marketList_->rowCount(), {fromGbk(offer.name), QString::number(offer.price), QString()});
+        marketList_->insertRow(marketList_->rowCount(), cellsOf(offer));
+}
+
+void GameDialog::roomRowChanged(rules::RowChange change, int index)
+{
+    if (change == rules::RowChange::Removed) {
+        roomList_->deleteRow(index);
+        return;
+    }
+    const QStringList cells = cellsOf(state_.holdings[size_t(index)]);
+    if (change == rules::RowChange::Inserted) {
+        roomList_->insertRow(index, cells);
+        return;
+    }
+    roomList_->setCellText(index, 1, cells[1]);
+    roomList_->setCellText(index, 2, cells[2]);
+}
+
+std::optional<int> GameDialog::selectedRow(rules::List which)
+{
+    const int row = (which == rules::List::Market ? marketList_ : roomList_)->selectedRow();
+    return row < 0 ? std::nullopt : std::optional<int>(row);
 }
 
 namespace {
 
-QStringList roomRowTexts(const rules::RoomHolding& holding)
+template <class Dialog>
+std::optional<std::int32_t> askWith(const rules::NumberQuestion& question)
 {
-    return {fromGbk(holding.name), QString::number(holding.purchasePrice), QString::number(holding.quantity)};
-}
-
-std::optional<int> selectedRowOf(const ReportList* list)
-{
-    const int row = list->selectedRow();
-    return row < 0 ? std::nullopt : std::optional<int>(row);
+    return Dialog(question.prompt, question.preset, question.lower, question.upper).ask();
 }
 
 } // namespace
 
-void GameDialog::roomRowInserted(int index)
+std::optional<std::int32_t> GameDialog::askNumber(const rules::NumberQuestion& question)
 {
-    roomList_->insertRow(index, roomRowTexts(state_.holdings[size_t(index)]));
-}
-
-void GameDialog::roomRowChanged(int index)
-{
-    const QStringList texts = roomRowTexts(state_.holdings[size_t(index)]);
-    roomList_->setCellText(index, 1, texts[1]);
-    roomList_->setCellText(index, 2, texts[2]);
-}
-
-void GameDialog::roomRowRemoved(int index)
-{
-    roomList_->deleteRow(index);
-}
-
-std::optional<int> GameDialog::selectedMarketRow()
-{
-    return selectedRowOf(marketList_);
-}
-
-std::optional<int> GameDialog::selectedRoomRow()
-{
-    return selectedRowOf(roomList_);
-}
-
-std::optional<std::int32_t> GameDialog::askBuyQuantity(const rules::BuyQuantityRequest& request)
-{
-    return BuyQuantityDialog(request.maxQuantity, request.cash, request.goodsName).ask();
-}
-
-std::optional<std::int32_t> GameDialog::askSellQuantity(const rules::SellQuantityRequest& request)
-{
-    return SellQuantityDialog(request.maxQuantity, request.prompt).ask();
-}
-
-void GameDialog::purchaseAccepted()
-{
-    roomList_->clearRowSelection();
+    switch (question.kind) {
+    case rules::Question::BuyQuantity: {
+        const std::optional<std::int32_t> quantity = askWith<BuyQuantityDialog>(question);
+        // A buy touches the room list only once its quantity is accepted.
+        if (quantity)
+            roomList_->clearRowSelection();
+        return quantity;
+    }
+    case rules::Question::SellQuantity: return askWith<SellQuantityDialog>(question);
+    case rules::Question::Amount: return askWith<AmountDialog>(question);
+    case rules::Question::HealthPoints: return askWith<HospitalDialog>(question);
+    case rules::Question::Repayment: return askWith<RepayDialog>(question);
+    }
+    return std::nullopt;
 }
 
 void GameDialog::runBankDialog(const std::string& line, const std::function<void(rules::BankChoice)>& onChoice)
@@ -455,21 +453,6 @@ void GameDialog::runBankDialog(const std::string& line, const std::function<void
         onChoice(deposit ? rules::BankChoice::Deposit : rules::BankChoice::Withdraw);
     });
     dialog.runModal();
-}
-
-std::optional<std::int32_t> GameDialog::askAmount(const rules::NumberRequest& request)
-{
-    return AmountDialog(request.prompt, request.preset, request.lower, request.upper).ask();
-}
-
-std::optional<std::int32_t> GameDialog::askHospitalPoints(const rules::NumberRequest& request)
-{
-    return HospitalDialog(request.prompt, request.preset, request.lower, request.upper).ask();
-}
-
-std::optional<std::int32_t> GameDialog::askRepayment(const rules::NumberRequest& request)
-{
-    return RepayDialog(request.prompt, request.preset, request.lower, request.upper).ask();
 }
 
 void GameDialog::showAirport()

@@ -5,7 +5,7 @@
 
 #include "platform/TemplateDialog.h"
 #include "rules/GameHost.h"
-#include "rules/GameState.h"
+#include "rules/Random.h"
 
 #include <QPoint>
 #include <array>
@@ -44,11 +44,15 @@ public:
         kDebtDisplay = 1050,
         kTicker = 1051,
     };
+    // The displays of cash, savings, debt and health, in the order of rules::Figure.
+    static constexpr std::array<int, 4> kFigureDisplays{kCashDisplay, kSavingsDisplay, kDebtDisplay, kHealthDisplay};
     // The station buttons in template order; any of them advances the day.
     static constexpr std::array<int, 10> kStationIds{1054, 1055, 1013, 1032, 1009, 1017, 1016, 1008, 1011, 1014};
-    static bool isStation(int id);
 
-    explicit GameDialog(QWidget* owner = nullptr);
+    // The run's one sequence of dice: a second game continues where the first stopped.
+    static rules::GameRandom& runRandom();
+
+    explicit GameDialog(rules::RandomSource& random = runRandom(), QWidget* owner = nullptr);
     ~GameDialog() override;
 
     const rules::GameState& state() const { return state_; }
@@ -63,7 +67,6 @@ public:
 
 protected:
     bool initDialog() override;
-    void onCommand(int id) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -76,6 +79,10 @@ private:
     void OnSellAll();
     void OnColumnclick(platform::ReportList* list, int column);
     void advanceDayOnStation();
+    void openBank();
+    void openHospital();
+    void openPostOffice();
+    void openAirport();
 
     // Drag and drop between the two lists.
     void BeginDrag(platform::ReportList* list, QPoint pressPos);
@@ -88,44 +95,27 @@ private:
     void setUpLists();
     void setUpDisplays();
     void setUpTicker();
-    void endRequestedGame();
 
     // rules::GameHost
     void showMessage(rules::MessageDialog dialog, const std::string& gbkText) override;
-    void refreshDisplay(rules::StatusDisplay display, const std::string& text) override;
+    void showFigure(rules::Figure figure, const std::string& text) override;
     void setDayCaption(const std::string& gbkText) override;
     void marketRebuilt() override;
-    void roomRowInserted(int index) override;
-    void roomRowChanged(int index) override;
-    void roomRowRemoved(int index) override;
-    std::optional<int> selectedMarketRow() override;
-    std::optional<int> selectedRoomRow() override;
-    std::optional<std::int32_t> askBuyQuantity(const rules::BuyQuantityRequest& request) override;
-    std::optional<std::int32_t> askSellQuantity(const rules::SellQuantityRequest& request) override;
-    void purchaseAccepted() override;
+    void roomRowChanged(rules::RowChange change, int index) override;
+    std::optional<int> selectedRow(rules::List list) override;
+    std::optional<std::int32_t> askNumber(const rules::NumberQuestion& question) override;
     void runBankDialog(const std::string& line, const std::function<void(rules::BankChoice)>& onChoice) override;
-    std::optional<std::int32_t> askAmount(const rules::NumberRequest& request) override;
-    std::optional<std::int32_t> askHospitalPoints(const rules::NumberRequest& request) override;
-    std::optional<std::int32_t> askRepayment(const rules::NumberRequest& request) override;
     void showAirport() override;
     void requestEndOfGame(rules::GameEnd result) override;
 
     rules::GameState state_;
+    rules::RandomSource& random_;
     platform::ReportList* marketList_ = nullptr;
     platform::ReportList* roomList_ = nullptr;
-    widgets::SegmentDisplay* cashDisplay_ = nullptr;
-    widgets::SegmentDisplay* savingsDisplay_ = nullptr;
-    widgets::SegmentDisplay* healthDisplay_ = nullptr;
-    widgets::SegmentDisplay* debtDisplay_ = nullptr;
     widgets::TickerControl* ticker_ = nullptr;
 
-    // Each list's last sorted column and its direction; a new column starts ascending.
-    struct SortMemory {
-        int column = -1;
-        bool ascending = true;
-    };
-    SortMemory marketSort_;
-    SortMemory roomSort_;
+    rules::ColumnSort marketSort_;
+    rules::ColumnSort roomSort_;
 
     platform::ReportList* dragSource_ = nullptr;
     QWidget* dragImage_ = nullptr;

@@ -2,18 +2,16 @@
 
 #include "platform/Gbk.h"
 #include "platform/ReportList.h"
-#include "score/ScoreInsertion.h"
-#include "screens/ScoreFile.h"
 
 using namespace platform;
 
 namespace {
 
 const DialogTemplate kHighScoreTemplate{
-    HighScoreDialog::kTemplateId, "高手榜", 214, 176, {"System", 10}, true,
+    HighScoreDialog::kTemplateId, "高手榜", 214, 176, 10, true,
     {
         {IDOK, ControlKind::DefaultPushButton, "OK", 85, 155, 50, 14},
-        {HighScoreDialog::kList, ControlKind::ListView, "", 10, 15, 195, 135, Border | TabStop},
+        {HighScoreDialog::kList, ControlKind::ListView, "", 10, 15, 195, 135, TabStop},
         {IDC_STATIC, ControlKind::Static, "都市货郎高手前10名", 11, 3, 114, 8},
     }};
 
@@ -37,23 +35,11 @@ const char* const kPlaceLabels[score::kScoreRecords] = {
 
 } // namespace
 
-HighScoreDialog::HighScoreDialog(QWidget* owner)
+HighScoreDialog::HighScoreDialog(const score::ScoreTable& table, int highlightRow, QWidget* owner)
     : TemplateDialog(kHighScoreTemplate, owner)
+    , table_(table)
+    , highlightRow_(highlightRow)
 {
-}
-
-void HighScoreDialog::addResult(const std::string& gbkName, std::int32_t money, std::int32_t health)
-{
-    highlightRow_ = 0;
-    if (const auto placed = score::insertScore(scorefile::table(), gbkName, money, health))
-        highlightRow_ = *placed;
-}
-
-int HighScoreDialog::runModal()
-{
-    if (!scorefile::saveOrEndProcess())
-        return IDCANCEL;
-    return TemplateDialog::runModal();
 }
 
 bool HighScoreDialog::initDialog()
@@ -61,19 +47,12 @@ bool HighScoreDialog::initDialog()
     ReportList* rows = list(kList);
     for (const Column& column : kColumns)
         rows->addColumn(QString::fromUtf8(column.title), column.widthPixels);
-    fillRows();
-    rows->selectRow(highlightRow_);
-    return true;
-}
-
-// Each record goes in at the top, tenth first, so the rows end in record order, best first.
-void HighScoreDialog::fillRows()
-{
-    ReportList* rows = list(kList);
-    const score::ScoreTable& table = scorefile::table();
+    // Each record goes in at the top, tenth first, so the rows end in record order, best first.
     for (int k = int(score::kScoreRecords) - 1; k >= 0; --k) {
-        const score::ScoreEntry& entry = table[size_t(k)];
+        const score::ScoreEntry& entry = table_[size_t(k)];
         rows->insertRow(0, {QString::fromUtf8(kPlaceLabels[k]), fromGbk(entry.name),
                             QString::number(entry.money), QString::number(entry.health)});
     }
+    rows->selectRow(highlightRow_);
+    return true;
 }

@@ -3,8 +3,6 @@
 
 #include "screens/NumberDialog.h"
 
-#include <string>
-
 class HospitalDialog : public NumberDialog {
     Q_OBJECT
 public:
@@ -14,9 +12,6 @@ public:
     static constexpr int kDoctorIcon = 134;
 
     // The hospital passes 1 and 100 − health as bounds, so health never passes 100.
-    HospitalDialog(std::string gbkDoctorLine, std::int32_t preset, std::int32_t lower, std::int32_t upper,
+    HospitalDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower, std::int32_t upper,
                    QWidget* owner = nullptr);
-
-    // After IDOK: the accepted number of points.
-    std::int32_t points() const { return number(); }
 };

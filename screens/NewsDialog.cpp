@@ -5,7 +5,7 @@ using namespace platform;
 namespace {
 
 const DialogTemplate kNewsTemplate{
-    NewsDialog::kTemplateId, "北京新闻", 334, 68, {"MS Sans Serif", 8}, true,
+    NewsDialog::kTemplateId, "北京新闻", 334, 68, 8, true,
     {
         {IDOK, ControlKind::DefaultPushButton, "确 定", 145, 45, 50, 14},
         {MessageDialog::kMessageId, ControlKind::Static, "", 45, 23, 280, 8, Centered},

@@ -1,5 +1,6 @@
 #include "screens/NumberDialog.h"
 
+#include "platform/Gbk.h"
 #include "platform/IntegerExchange.h"
 #include "platform/UpDownControl.h"
 
@@ -7,11 +8,11 @@
 
 using namespace platform;
 
-NumberDialog::NumberDialog(const DialogTemplate& dialogTemplate, Fields fields, QString text, std::int32_t preset,
-                           std::int32_t lower, std::int32_t upper, QWidget* owner)
+NumberDialog::NumberDialog(const DialogTemplate& dialogTemplate, Fields fields, const std::string& gbkText,
+                           std::int32_t preset, std::int32_t lower, std::int32_t upper, QWidget* owner)
     : TemplateDialog(dialogTemplate, owner)
     , fields_(fields)
-    , text_(std::move(text))
+    , text_(fromGbk(gbkText))
     , number_(preset)
     , lower_(lower)
     , upper_(upper)

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 class NumberDialog : public platform::TemplateDialog {
     Q_OBJECT
@@ -17,6 +18,8 @@ public:
     // Runs the dialog: the accepted number, or nothing when it was cancelled.
     std::optional<std::int32_t> ask();
 
+    // The preset until OK succeeds; the accepted number after it.
+    std::int32_t number() const { return number_; }
     std::int32_t lowerBound() const { return lower_; }
     std::int32_t upperBound() const { return upper_; }
 
@@ -26,11 +29,9 @@ protected:
         int editId; // the edit that holds the number
     };
 
-    NumberDialog(const platform::DialogTemplate& dialogTemplate, Fields fields, QString text,
+    // `gbkText` is the finished line the static shows.
+    NumberDialog(const platform::DialogTemplate& dialogTemplate, Fields fields, const std::string& gbkText,
                  std::int32_t preset, std::int32_t lower, std::int32_t upper, QWidget* owner);
-
-    // The preset until OK succeeds; the accepted number after it.
-    std::int32_t number() const { return number_; }
 
     bool initDialog() override;
     bool exchangeData() override;

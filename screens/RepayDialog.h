@@ -3,8 +3,6 @@
 
 #include "screens/NumberDialog.h"
 
-#include <string>
-
 class RepayDialog : public NumberDialog {
     Q_OBJECT
 public:
@@ -13,9 +11,6 @@ public:
     static constexpr int kAmountEditId = 1044;
 
     // The post office passes 0 and the debt as bounds, and the whole debt as preset.
-    RepayDialog(std::string gbkLine, std::int32_t preset, std::int32_t lower, std::int32_t upper,
+    RepayDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower, std::int32_t upper,
                 QWidget* owner = nullptr);
-
-    // After IDOK: the accepted amount.
-    std::int32_t amount() const { return number(); }
 };

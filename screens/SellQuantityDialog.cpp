@@ -1,25 +1,24 @@
 #include "screens/SellQuantityDialog.h"
 
-#include "platform/Gbk.h"
-
 using namespace platform;
 
 namespace {
 
-const DialogTemplate kSellTemplate{
-    SellQuantityDialog::kTemplateId, "卖多少？", 263, 87, {"MS Sans Serif", 8}, false,
+const DialogTemplate kTemplate{
+    SellQuantityDialog::kTemplateId, "卖多少？", 263, 87, 8, false,
     {
         {IDOK, ControlKind::DefaultPushButton, "确 定", 28, 61, 50, 14},
         {IDCANCEL, ControlKind::PushButton, "放 弃", 181, 59, 50, 14},
         {SellQuantityDialog::kPromptId, ControlKind::Static, "", 5, 17, 250, 8, Centered},
         {IDC_STATIC, ControlKind::Static, "您想卖出多少？", 70, 37, 57, 8},
-        {SellQuantityDialog::kQuantityEditId, ControlKind::Edit, "", 127, 33, 40, 14, Border},
+        {SellQuantityDialog::kQuantityEditId, ControlKind::Edit, "", 127, 33, 40, 14},
         {NumberDialog::kUpDownId, ControlKind::UpDown, "", 171, 33, 10, 14},
     }};
 
 } // namespace
 
-SellQuantityDialog::SellQuantityDialog(std::int32_t maxQuantity, std::string gbkPrompt, QWidget* owner)
-    : NumberDialog(kSellTemplate, {kPromptId, kQuantityEditId}, fromGbk(gbkPrompt), maxQuantity, 0, maxQuantity, owner)
+SellQuantityDialog::SellQuantityDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower,
+                                       std::int32_t upper, QWidget* owner)
+    : NumberDialog(kTemplate, {kPromptId, kQuantityEditId}, gbkText, preset, lower, upper, owner)
 {
 }

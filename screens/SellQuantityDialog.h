@@ -3,8 +3,6 @@
 
 #include "screens/NumberDialog.h"
 
-#include <string>
-
 class SellQuantityDialog : public NumberDialog {
     Q_OBJECT
 public:
@@ -12,10 +10,6 @@ public:
     static constexpr int kPromptId = 1027;
     static constexpr int kQuantityEditId = 1053;
 
-    // `gbkPrompt` is the question the rules built, e.g. 您有15个水货手机，想卖出多少？
-    SellQuantityDialog(std::int32_t maxQuantity, std::string gbkPrompt, QWidget* owner = nullptr);
-
-    // After IDOK: the accepted quantity.
-    std::int32_t quantity() const { return number(); }
-    std::int32_t maxQuantity() const { return upperBound(); }
+    SellQuantityDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower, std::int32_t upper,
+                       QWidget* owner = nullptr);
 };

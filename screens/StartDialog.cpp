@@ -7,19 +7,20 @@
 #include "screens/GameDialog.h"
 #include "screens/HighScoreDialog.h"
 #include "screens/NewsDialog.h"
-#include "screens/ScoreFile.h"
+#include "screens/ScoreKeeper.h"
 
 #include <QAction>
 #include <QLineEdit>
+#include <QPushButton>
 
 using namespace platform;
 
 namespace {
 
 const DialogTemplate kStartTemplate{
-    StartDialog::kTemplateId, "都市货郎记", 307, 293, {"MS Sans Serif", 8}, true,
+    StartDialog::kTemplateId, "都市货郎记", 307, 293, 8, true,
     {
-        {StartDialog::kNameBox, ControlKind::Edit, "", 110, 193, 84, 14, Border},
+        {StartDialog::kNameBox, ControlKind::Edit, "", 110, 193, 84, 14},
         {StartDialog::kStartGame, ControlKind::DefaultPushButton, "开始新游戏 >>", 90, 220, 134, 18},
         {IDCANCEL, ControlKind::PushButton, "逃离北京", 90, 265, 132, 18},
         {IDC_STATIC, ControlKind::Static, "您从家乡来到北京，举目无亲，仅剩现金2000元，同时还欠村长5400元高利贷。", 15, 26, 285, 11},
@@ -53,12 +54,16 @@ rules::GameState StartDialog::playGameInWindow()
     return window.state();
 }
 
-StartDialog::StartDialog(GameRunner playGame, QWidget* owner)
+StartDialog::StartDialog(ScoreKeeper& scores, GameRunner playGame, QWidget* owner)
     : TemplateDialog(kStartTemplate, owner)
     , playerName_(QString::fromUtf8(kDefaultPlayerName))
+    , scores_(scores)
     , playGame_(std::move(playGame))
 {
     setWindowIcon(iconResource(kGameIcon));
+    connect(button(kStartGame), &QPushButton::clicked, this, &StartDialog::onStartGame);
+    connect(button(kShowAbout), &QPushButton::clicked, this, &StartDialog::onShowAbout);
+    connect(button(kShowScores), &QPushButton::clicked, this, &StartDialog::onShowScores);
 
     // No window menu to extend here: the about item is on the start screen's right-click menu,
     // and F1 opens it too.
@@ -77,16 +82,6 @@ bool StartDialog::initDialog()
     // typing replaces it.
     nameBox->selectAll();
     return true;
-}
-
-void StartDialog::onCommand(int id)
-{
-    switch (id) {
-    case kStartGame: onStartGame(); break;
-    case kShowAbout: onShowAbout(); break;
-    case kShowScores: onShowScores(); break;
-    default: break;
-    }
 }
 
 std::string StartDialog::nameInBox() const
@@ -109,22 +104,26 @@ void StartDialog::onStartGame()
 // The name is read again: it is the box's, not the one the game started with.
 void StartDialog::reportResult(const rules::GameState& closedGame)
 {
-    finalWealth_ = rules::finalWealth(closedGame);
-    if (finalWealth_ < 1) {
-        NewsDialog(rules::sentHomeNews(nameInBox())).runModal();
+    const rules::GameResult result = rules::endOfGame(closedGame, nameInBox());
+    finalWealth_ = result.finalWealth;
+    if (result.sentHomeNews) {
+        NewsDialog(*result.sentHomeNews).runModal();
         return;
     }
-    HighScoreDialog list;
-    scorefile::load();
-    list.addResult(nameInBox(), finalWealth_, closedGame.health);
-    list.runModal();
+    scores_.load();
+    showScores(scores_.insert(nameInBox(), finalWealth_, closedGame.health).value_or(0));
 }
 
 void StartDialog::onShowScores()
 {
-    HighScoreDialog list;
-    scorefile::load();
-    list.runModal();
+    scores_.load();
+    showScores(0);
+}
+
+void StartDialog::showScores(int highlightRow)
+{
+    if (scores_.saveOrEndProcess())
+        HighScoreDialog(scores_.table(), highlightRow).runModal();
 }
 
 void StartDialog::onShowAbout()

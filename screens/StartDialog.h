@@ -12,6 +12,7 @@
 #include <string>
 
 class QAction;
+class ScoreKeeper;
 
 class StartDialog : public platform::TemplateDialog {
     Q_OBJECT
@@ -29,7 +30,8 @@ public:
     // The real game: the game window, run modally.
     static rules::GameState playGameInWindow();
 
-    explicit StartDialog(GameRunner playGame = playGameInWindow, QWidget* owner = nullptr);
+    // The list of results is `scores`'s, which outlives the screen.
+    explicit StartDialog(ScoreKeeper& scores, GameRunner playGame = playGameInWindow, QWidget* owner = nullptr);
 
     // The result of the last game; 0 before the first.
     std::int32_t finalWealth() const { return finalWealth_; }
@@ -38,11 +40,12 @@ public:
 
 protected:
     bool initDialog() override;
-    void onCommand(int id) override;
 
 private:
     void onStartGame();
     void onShowScores();
+    // Saves the list, then shows it; a list that cannot be saved ends the process instead.
+    void showScores(int highlightRow);
     void onShowAbout();
     void reportResult(const rules::GameState& closedGame);
     // The name as the box holds it now, in GBK.
@@ -52,6 +55,7 @@ private:
     // Kept as Qt text: nothing needs it in GBK before a game starts, and the start screen then
     // shows without loading the GBK converter.
     QString playerName_;
+    ScoreKeeper& scores_;
     GameRunner playGame_;
     QAction* aboutAction_ = nullptr;
 };

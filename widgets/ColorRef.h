@@ -21,11 +21,6 @@ inline QColor toQColor(ColorRef colour)
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
 }
 
-inline ColorRef toColorRef(const QColor& colour)
-{
-    return rgb(colour.red(), colour.green(), colour.blue());
-}
-
 // A segment's outline is a quarter of the way from the segment colour towards the background,
 // channel by channel, truncated.
 constexpr ColorRef mixedPenColour(ColorRef background, ColorRef segment)

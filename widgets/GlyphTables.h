@@ -16,11 +16,11 @@ struct SegmentRecipe {
 
 namespace glyph_tables {
 
-const std::array<SegmentRecipe, 7>& sevenSegmentStraight();
-const std::array<SegmentRecipe, 7>& sevenSegmentCurved();
-const std::array<SegmentRecipe, 14>& fourteenSegmentStraight();
-const std::array<SegmentRecipe, 14>& fourteenSegmentCurved();
-const std::array<SegmentRecipe, 3>& dots();
+extern const std::array<SegmentRecipe, 7> sevenSegmentStraight;
+extern const std::array<SegmentRecipe, 7> sevenSegmentCurved;
+extern const std::array<SegmentRecipe, 14> fourteenSegmentStraight;
+extern const std::array<SegmentRecipe, 14> fourteenSegmentCurved;
+extern const std::array<SegmentRecipe, 3> dots;
 
 // Entry 0 space, 1 to 10 the digits, 11 minus.
 extern const std::array<std::uint16_t, 12> sevenSegmentMasks;

@@ -27,11 +27,6 @@ OffscreenDC::OffscreenDC(QPainter& target, const QRect& rect)
             // The target's logical coordinates address the image directly.
             imagePainter_.setWorldTransform(
                 world * QTransform::fromTranslate(-imageRect_.left(), -imageRect_.top()));
-            const QTransform toImage = imagePainter_.worldTransform();
-            const qreal dx = toImage.dx(), dy = toImage.dy();
-            pixelAccess_ = ratio == 1.0 && toImage.type() <= QTransform::TxTranslate &&
-                           dx == qRound(dx) && dy == qRound(dy);
-            pixelOffset_ = QPoint(qRound(dx), qRound(dy));
             imagePainter_.setFont(target_.font());
             imagePainter_.setBackground(target_.background());
         }

@@ -26,11 +26,6 @@ public:
     bool isBuffered() const { return buffered_; }
     const QRect& rect() const { return rect_; }
 
-    // The image itself, for callers that write pixels: only when buffered at one pixel per
-    // unit under a whole-pixel translation. Logical point p is image pixel p + pixelOffset().
-    QImage* pixels() { return pixelAccess_ ? &image_ : nullptr; }
-    QPoint pixelOffset() const { return pixelOffset_; }
-
 private:
     QRect defaultRect() const;
 
@@ -40,8 +35,6 @@ private:
     QImage image_;
     QPainter imagePainter_;
     bool buffered_ = false;
-    bool pixelAccess_ = false;
-    QPoint pixelOffset_;
 };
 
 } // namespace widgets

@@ -1,28 +1,71 @@
 #include "widgets/SegmentDisplay.h"
 
-#include "widgets/CharacterGlyph.h"
 #include "widgets/GbkBytes.h"
-#include "widgets/GlyphLayout.h"
 #include "widgets/OffscreenDC.h"
-#include "widgets/PainterPathSink.h"
-#include "widgets/PolygonRaster.h"
 
 #include <QPainter>
-#include <optional>
 
 namespace widgets {
 
 namespace {
 
-QPen onePixelPen(ColorRef colour)
-{
-    QPen pen(toQColor(colour));
-    pen.setWidth(1);
-    pen.setCosmetic(true);
-    return pen;
-}
+// Collects each outline a glyph emits as a closed painter path.
+class PathCollector : public PathSink {
+public:
+    explicit PathCollector(std::vector<SegmentPath>& paths) : paths_(paths) {}
+    void moveTo(DevicePoint p) override { path_.moveTo(p.x, p.y); }
+    void lineTo(DevicePoint p) override { path_.lineTo(p.x, p.y); }
+    void cubicTo(DevicePoint c1, DevicePoint c2, DevicePoint end) override
+    {
+        path_.cubicTo(c1.x, c1.y, c2.x, c2.y, end.x, end.y);
+    }
+    void closeAndFill(bool lit) override
+    {
+        path_.closeSubpath();
+        paths_.push_back({path_, lit});
+        path_ = QPainterPath();
+    }
+
+private:
+    std::vector<SegmentPath>& paths_;
+    QPainterPath path_;
+};
 
 } // namespace
+
+std::vector<CellRect> layoutGlyphs(const std::vector<SegmentGlyph>& glyphs, int width, int height,
+                                   std::uint32_t style, int originX, int originY)
+{
+    std::vector<CellRect> cells;
+    int total = 0;
+    for (const SegmentGlyph& glyph : glyphs)
+        total += glyph.Width();
+    if (total <= 0)
+        return cells;
+
+    const double w = width;
+    const double h = height;
+    double sx = w / total;
+    double sy = h * CellHeightReciprocal;
+    double offsetX = 0.0;
+    double offsetY = 0.0;
+    if (style & KeepAspect) {
+        const double s = sx >= sy ? sy : sx;
+        sx = sy = s;
+        offsetX = (w - total * s) * 0.5;
+        offsetY = (h - CellHeight * s) * 0.5;
+    }
+
+    cells.reserve(glyphs.size());
+    double x = originX + offsetX;
+    const double top = originY + offsetY;
+    for (const SegmentGlyph& glyph : glyphs) {
+        const double cellWidth = glyph.Width() * sx;
+        cells.push_back({x, top, x + cellWidth, top + CellHeight * sy});
+        x += cellWidth;
+    }
+    return cells;
+}
 
 SegmentDisplay::SegmentDisplay(QWidget* parent, std::uint32_t style)
     : QFrame(parent), style_(style)
@@ -55,22 +98,12 @@ void SegmentDisplay::SetSegmentColors(ColorRef unlit, ColorRef lit)
     update();
 }
 
-void SegmentDisplay::SetSegmentColors(const QColor& unlit, const QColor& lit)
-{
-    SetSegmentColors(toColorRef(unlit), toColorRef(lit));
-}
-
 void SegmentDisplay::SetBackgroundColor(ColorRef colour)
 {
     if (colour == backgroundColor_)
         return;
     backgroundColor_ = colour;
     update();
-}
-
-void SegmentDisplay::SetBackgroundColor(const QColor& colour)
-{
-    SetBackgroundColor(toColorRef(colour));
 }
 
 const std::vector<SegmentGlyph>& SegmentDisplay::glyphs()
@@ -90,56 +123,41 @@ void SegmentDisplay::rebuildGlyphs()
             glyphs_.push_back(std::move(*glyph));
     }
     glyphsStale_ = false;
+    outlines_.clear();
+    outlinesArea_ = QRect();
 }
 
-const PathRecording& SegmentDisplay::pathsFor(const SegmentGlyph& glyph, const CellRect& cell)
+void SegmentDisplay::rebuildOutlines(const QRect& area)
 {
-    for (const CellPaths& known : cellPaths_)
-        if (known.segmentCount == glyph.SegmentCount() && known.width == glyph.Width() &&
-            known.left == cell.left && known.top == cell.top && known.right == cell.right &&
-            known.bottom == cell.bottom)
-            return known.paths;
-    // Every layout of up to a dozen characters fits; beyond that start afresh.
-    constexpr std::size_t MaxKeptCells = 128;
-    if (cellPaths_.size() >= MaxKeptCells)
-        cellPaths_.clear();
-    CellPaths fresh{glyph.SegmentCount(), glyph.Width(), cell.left, cell.top, cell.right,
-                    cell.bottom, PathRecording()};
-    glyph.Draw(fresh.paths, cell.left, cell.top, cell.right, cell.bottom);
-    cellPaths_.push_back(std::move(fresh));
-    return cellPaths_.back().paths;
+    rebuildGlyphs();
+    if (area == outlinesArea_)
+        return;
+    outlines_.clear();
+    outlinesArea_ = area;
+    PathCollector collector(outlines_);
+    const std::vector<CellRect> cells =
+        layoutGlyphs(glyphs_, area.width(), area.height(), style_, area.left(), area.top());
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        glyphs_[i].Draw(collector, cells[i].left, cells[i].top, cells[i].right, cells[i].bottom);
 }
 
 void SegmentDisplay::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    drawFrame(&painter);
-    paintContents(painter, contentsRect());
-}
-
-void SegmentDisplay::paintContents(QPainter& target, const QRect& area)
-{
+    QPainter target(this);
+    drawFrame(&target);
+    const QRect area = contentsRect();
     target.setBackground(toQColor(backgroundColor_));
     OffscreenDC surface(target, area);
     QPainter& painter = surface.painter();
-
-    const SegmentPaint paint{onePixelPen(mixedPenColour(backgroundColor_, unlitColor_)),
-                             onePixelPen(mixedPenColour(backgroundColor_, litColor_)),
-                             QBrush(toQColor(unlitColor_)), QBrush(toQColor(litColor_))};
-    std::optional<PolygonRaster> raster;
-    if (QImage* pixels = surface.pixels())
-        raster.emplace(*pixels, surface.pixelOffset());
-    PainterPathSink sink(painter, paint, raster ? &*raster : nullptr);
-
-    rebuildGlyphs();
-    if (area != cellPathsArea_) {
-        cellPaths_.clear();
-        cellPathsArea_ = area;
+    // Width 0: one screen pixel at any scale.
+    const QPen unlitPen(toQColor(mixedPenColour(backgroundColor_, unlitColor_)), 0);
+    const QPen litPen(toQColor(mixedPenColour(backgroundColor_, litColor_)), 0);
+    rebuildOutlines(area);
+    for (const SegmentPath& segment : outlines_) {
+        painter.setPen(segment.lit ? litPen : unlitPen);
+        painter.setBrush(toQColor(segment.lit ? litColor_ : unlitColor_));
+        painter.drawPath(segment.path);
     }
-    const std::vector<CellRect> cells =
-        layoutGlyphs(glyphs_, area.width(), area.height(), style_, area.left(), area.top());
-    for (std::size_t i = 0; i < cells.size(); ++i)
-        pathsFor(glyphs_[i], cells[i]).replay(sink, glyphs_[i].Mask());
 }
 
 } // namespace widgets

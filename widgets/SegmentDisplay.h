@@ -2,16 +2,35 @@
 // A sunken panel that shows a short text as lit and unlit segment digits, like an LED panel.
 
 #include "widgets/ColorRef.h"
-#include "widgets/GlyphLayout.h"
-#include "widgets/PathRecording.h"
 #include "widgets/SegmentGlyph.h"
 
 #include <QFrame>
+#include <QPainterPath>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace widgets {
+
+// Where each glyph of a display goes: one row packed edge to edge, in doubles, unrounded.
+struct CellRect {
+    double left;
+    double top;
+    double right;
+    double bottom;
+};
+
+// The glyphs' cells in a client area of width x height pixels starting at (originX, originY).
+// With KeepAspect one scale serves both axes and the row is centred; without, the row fills
+// the area. No glyphs, no cells.
+std::vector<CellRect> layoutGlyphs(const std::vector<SegmentGlyph>& glyphs, int width, int height,
+                                   std::uint32_t style, int originX = 0, int originY = 0);
+
+// One segment in device pixels, and whether it is lit.
+struct SegmentPath {
+    QPainterPath path;
+    bool lit;
+};
 
 class SegmentDisplay : public QFrame {
     Q_OBJECT
@@ -28,28 +47,23 @@ public:
     void SetText(const char* text);
     void SetText(const std::string& text) { SetText(text.c_str()); }
     void SetSegmentColors(ColorRef unlit, ColorRef lit);
-    void SetSegmentColors(const QColor& unlit, const QColor& lit);
     void SetBackgroundColor(ColorRef colour);
-    void SetBackgroundColor(const QColor& colour);
 
     // The stored text; upper case once it has been shown.
     const std::string& text() const { return text_; }
     ColorRef unlitColor() const { return unlitColor_; }
     ColorRef litColor() const { return litColor_; }
     ColorRef backgroundColor() const { return backgroundColor_; }
-    std::uint32_t style() const { return style_; }
 
     // The glyphs of the present text, rebuilt first if the text changed.
     const std::vector<SegmentGlyph>& glyphs();
-
-    // Draws the display's contents into `area` of `target` through an off-screen surface.
-    void paintContents(QPainter& target, const QRect& area);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void rebuildGlyphs();
+    void rebuildOutlines(const QRect& area);
 
     std::string text_ = "EMPTY";
     bool glyphsStale_ = true;
@@ -59,18 +73,10 @@ private:
     ColorRef backgroundColor_ = 0;
     std::uint32_t style_;
 
-    // Device paths of glyph cells already drawn at this size. A cell's paths depend only on
-    // its kind and rectangle, not on which segments are lit, so a new figure of the same
-    // length is drawn without fitting a curve again.
-    struct CellPaths {
-        int segmentCount;
-        int width;
-        double left, top, right, bottom;
-        PathRecording paths;
-    };
-    const PathRecording& pathsFor(const SegmentGlyph& glyph, const CellRect& cell);
-    std::vector<CellPaths> cellPaths_;
-    QRect cellPathsArea_;
+    // Every segment of the row in device pixels, built once per text and size: fitting the
+    // curved outlines is the costly part of drawing them.
+    std::vector<SegmentPath> outlines_;
+    QRect outlinesArea_;
 };
 
 } // namespace widgets

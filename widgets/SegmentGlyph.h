@@ -1,12 +1,12 @@
 #pragma once
 // One character cell: its width in cell units, which segments are lit and their outlines.
-// The kinds only build the outlines; the display keeps plain SegmentGlyph values.
+// The three kinds only build the outlines; the display keeps plain SegmentGlyph values.
 
 #include "widgets/GlyphTables.h"
-#include "widgets/PathSink.h"
 #include "widgets/SegmentOutline.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace widgets {
@@ -20,9 +20,6 @@ enum SegmentStyle : std::uint32_t {
 
 class SegmentGlyph {
 public:
-    SegmentGlyph() = default;
-    SegmentGlyph(const SegmentGlyph&) = default;
-    SegmentGlyph& operator=(const SegmentGlyph&) = default;
     virtual ~SegmentGlyph() = default;
 
     // The base only stores the mask; each kind builds its outlines first.
@@ -37,6 +34,8 @@ public:
     void Draw(PathSink& sink, double left, double top, double right, double bottom) const;
 
 protected:
+    SegmentGlyph(std::int32_t cellWidth, std::int32_t segments) : width(cellWidth), segmentCount(segments) {}
+
     template <std::size_t N>
     void buildOutlines(const std::array<SegmentRecipe, N>& recipes)
     {
@@ -50,5 +49,30 @@ protected:
     std::vector<SegmentOutline> outlines;
     std::int32_t segmentCount = 0;
 };
+
+// A seven-segment digit cell, straight or curved by the style's CurvedOutlines bit.
+class SevenSegmentGlyph : public SegmentGlyph {
+public:
+    SevenSegmentGlyph() : SegmentGlyph(49, 7) {}
+    void SetSegments(std::uint16_t mask, std::uint32_t style) override;
+};
+
+// A fourteen-segment cell for letters, signs and, on request, digits.
+class FourteenSegmentGlyph : public SegmentGlyph {
+public:
+    FourteenSegmentGlyph() : SegmentGlyph(49, 14) {}
+    void SetSegments(std::uint16_t mask, std::uint32_t style) override;
+};
+
+// A narrow cell of three square dots for ":" and "."; the same in every style.
+class DotGlyph : public SegmentGlyph {
+public:
+    DotGlyph() : SegmentGlyph(18, 3) {}
+    void SetSegments(std::uint16_t mask, std::uint32_t style) override;
+};
+
+// The built glyph for one byte of upper-cased text, or nothing for a byte the display
+// skips (it then takes no room). Bytes from 0x80 up never match.
+std::optional<SegmentGlyph> glyphForCharacter(char character, std::uint32_t style);
 
 } // namespace widgets

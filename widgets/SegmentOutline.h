@@ -1,12 +1,30 @@
 #pragma once
 // The outline of one segment in cell units, and how it is scaled into a device rectangle.
 
-#include "widgets/PathSink.h"
-
 #include <cstdint>
 #include <vector>
 
 namespace widgets {
+
+// Where a glyph's segment outlines go: a recorder in tests, a QPainter on screen.
+// Coordinates are whole device pixels, already rounded by the glyph geometry.
+struct DevicePoint {
+    int x;
+    int y;
+    bool operator==(const DevicePoint& other) const { return x == other.x && y == other.y; }
+    bool operator!=(const DevicePoint& other) const { return !(*this == other); }
+};
+
+class PathSink {
+public:
+    virtual ~PathSink() = default;
+    virtual void moveTo(DevicePoint point) = 0;
+    virtual void lineTo(DevicePoint point) = 0;
+    // A cubic Bezier from the current position through control points c1 and c2 to `end`.
+    virtual void cubicTo(DevicePoint c1, DevicePoint c2, DevicePoint end) = 0;
+    // Ends the outline: closes it, fills it and strokes its edge, lit or unlit.
+    virtual void closeAndFill(bool lit) = 0;
+};
 
 // The kind codes keep the values of the path point types the outline tables were written with.
 enum class PointKind : std::uint8_t {

@@ -2,13 +2,12 @@
 
 #include "platform/AppFiles.h"
 #include "platform/Gbk.h"
-#include "widgets/Gradient.h"
-#include "widgets/TickerSegments.h"
 #include "widgets/TipsFile.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTimerEvent>
+#include <QtWidgets/qdrawutil.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -17,8 +16,12 @@ namespace widgets {
 
 namespace {
 
-// Tips are a line or two; a wider segment is not worth keeping as an image.
-constexpr int MaxSegmentImageWidth = 4096;
+// The game's timer 666; Qt numbers its timers itself, so the id names it and nothing more.
+[[maybe_unused]] constexpr int ScrollTimerId = 666;
+constexpr int GradientBands = 60;
+constexpr ColorRef GradientFrom = 0x00B432; // RGB(50, 180, 0)
+constexpr ColorRef GradientTo = 0xFF0000;   // RGB(0, 0, 255)
+constexpr int AltSegmentDrop = 3;           // pixels lower for every second segment
 
 // A font whose character cell (ascent plus descent) is `height` pixels, as a positive
 // height asks for; a negative one gives the em size directly.
@@ -38,32 +41,42 @@ QFont fontWithCellHeight(const QString& face, int height)
     return font;
 }
 
-QSize screenPixels(const QSize& logical, qreal ratio)
-{
-    return (QSizeF(logical) * ratio).toSize();
-}
+// The 6 x 15 grip at the right end: columns of white and greys.
+const QColor GripColumns[6] = {QColor(255, 255, 255), QColor(192, 192, 192), QColor(128, 128, 128),
+                               QColor(192, 192, 192), QColor(255, 255, 255), QColor(192, 192, 192)};
 
 } // namespace
 
-TickerControl::TickerControl(QWidget* parent)
-    : QWidget(parent), grip_(gripImage()), font_(fontWithCellHeight(fontFace_, fontHeight_))
+void fillGradient(QPainter& painter, const QRect& rect, int bands, ColorRef from, ColorRef to)
 {
-    // The frame covers the whole strip: nothing to erase first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    // The pointer's moves over the strip belong to the window, which drives the hover; a
-    // widget under the pointer would otherwise take them and drop them.
-    setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (bands <= 0 || rect.isEmpty())
+        return;
+    const int steps = bands > 1 ? bands - 1 : 1;
+    const int redStep = (redOf(to) - redOf(from)) / steps;
+    const int greenStep = (greenOf(to) - greenOf(from)) / steps;
+    const int blueStep = (blueOf(to) - blueOf(from)) / steps;
+    const int bandWidth = rect.width() / bands;
+    const int right = rect.left() + rect.width();
+
+    int x = rect.left();
+    for (int i = 0; i < bands; ++i) {
+        const int next = i == bands - 1 ? right : x + bandWidth;
+        const QColor colour(redOf(from) + i * redStep, greenOf(from) + i * greenStep,
+                            blueOf(from) + i * blueStep);
+        // Each band reaches one column into the next, which that band then paints over.
+        painter.fillRect(QRect(x, rect.top(), next + 1 - x, rect.height()), colour);
+        x = next;
+    }
 }
 
-QImage TickerControl::gripImage()
+TickerControl::TickerControl(QWidget* parent)
+    : QWidget(parent)
 {
-    static const QRgb columns[6] = {qRgb(255, 255, 255), qRgb(192, 192, 192), qRgb(128, 128, 128),
-                                    qRgb(192, 192, 192), qRgb(255, 255, 255), qRgb(192, 192, 192)};
-    QImage grip(6, 15, QImage::Format_RGB32);
-    for (int y = 0; y < grip.height(); ++y)
-        for (int x = 0; x < grip.width(); ++x)
-            grip.setPixel(x, y, columns[x]);
-    return grip;
+    setFont(fontWithCellHeight(fontFace_, fontHeight_));
+    // The gradient covers the whole strip: nothing to erase first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Moves without a button reach the strip only with tracking on.
+    setMouseTracking(true);
 }
 
 void TickerControl::setText(const std::string& text)
@@ -76,9 +89,6 @@ void TickerControl::setColours(ColorRef textColour, ColorRef altTextColour)
 {
     textColour_ = textColour;
     altTextColour_ = altTextColour;
-    for (std::size_t i : segmentsWithImages_)
-        segments_[i].image = QImage();
-    segmentsWithImages_.clear();
 }
 
 void TickerControl::setFontName(const QString& face)
@@ -89,7 +99,7 @@ void TickerControl::setFontName(const QString& face)
 void TickerControl::setFontSize(int height)
 {
     fontHeight_ = height;
-    font_ = fontWithCellHeight(fontFace_, fontHeight_);
+    setFont(fontWithCellHeight(fontFace_, fontHeight_));
     layoutStale_ = true;
 }
 
@@ -103,30 +113,24 @@ void TickerControl::start()
 {
     clientRect_ = rect();
     scrollX_ = clientRect_.width();
-    timer_.stop();
-    running_ = true;
     timer_.start(ScrollIntervalMs, this);
 }
 
 void TickerControl::pause()
 {
-    running_ = false;
     timer_.stop();
 }
 
 void TickerControl::resume()
 {
-    if (running_)
-        return;
-    timer_.stop();
-    timer_.start(ScrollIntervalMs, this);
-    running_ = true;
+    if (!timer_.isActive())
+        timer_.start(ScrollIntervalMs, this);
 }
 
 void TickerControl::loadTips(ColorRef textColour, ColorRef altTextColour, const QString& face,
                              int height, int step)
 {
-    loadTipsFile(platform::fileBesideExecutable(QString::fromLatin1(TipsFileName)), textColour,
+    loadTipsFile(platform::fileBesideExecutable(QStringLiteral("tips.txt")), textColour,
                  altTextColour, face, height, step);
 }
 
@@ -143,23 +147,28 @@ void TickerControl::loadTipsFile(const QString& path, ColorRef textColour, Color
     start();
 }
 
-void TickerControl::hoverAt(const QPoint& globalPos)
+void TickerControl::holdUnderPointer()
 {
-    const QRect tickerRect(mapToGlobal(QPoint(0, 0)), size());
-    if (tickerRect.contains(globalPos)) {
-        setBorder(edge::Bump, edge::AllSides);
-        pause();
-        update();
-    } else {
-        setBorder(edge::Sunken, edge::Flat);
-        resume();
-    }
+    setBorder(edge::Bump, edge::AllSides);
+    pause();
+    update();
 }
 
-int TickerControl::textWidth()
+void TickerControl::enterEvent(QEnterEvent*)
 {
-    layoutText();
-    return textWidth_;
+    holdUnderPointer();
+}
+
+void TickerControl::mouseMoveEvent(QMouseEvent*)
+{
+    holdUnderPointer();
+}
+
+// No repaint: the next tick draws the strip without its border.
+void TickerControl::leaveEvent(QEvent*)
+{
+    setBorder(edge::Sunken, edge::Flat);
+    resume();
 }
 
 // Measured when first needed, so that setting a text and then its font measures once.
@@ -169,122 +178,68 @@ void TickerControl::layoutText()
         return;
     layoutStale_ = false;
     segments_.clear();
-    segmentsWithImages_.clear();
-    const QFontMetrics metrics(font_);
-    textMargin_ = metrics.height();
+    const QFontMetrics metrics(font());
     textAscent_ = metrics.ascent();
     textWidth_ = text_.empty() ? 0 : metrics.horizontalAdvance(platform::fromGbk(text_));
     for (std::string_view bytes : tickerSegments(text_)) {
         const QString segment = platform::fromGbk(bytes);
-        segments_.push_back({segment, metrics.horizontalAdvance(segment), QImage()});
+        segments_.push_back({segment, metrics.horizontalAdvance(segment)});
     }
-}
-
-// Glyphs may reach past their advance and above their line; the margin keeps that ink.
-const QImage& TickerControl::segmentImage(std::size_t index, int stripHeight, qreal ratio)
-{
-    Segment& segment = segments_[index];
-    const int margin = textMargin_;
-    const QSize size = screenPixels(QSize(segment.width + 2 * margin, stripHeight + margin), ratio);
-    if (segment.image.size() != size) {
-        segment.image = QImage(size, QImage::Format_ARGB32_Premultiplied);
-        segment.image.setDevicePixelRatio(ratio);
-        segment.image.fill(Qt::transparent);
-        QPainter painter(&segment.image);
-        painter.setFont(font_);
-        painter.setPen(toQColor(index % 2 ? altTextColour_ : textColour_));
-        painter.drawText(QPointF(margin, margin + textAscent_), segment.text);
-    }
-    return segment.image;
-}
-
-const QImage& TickerControl::backgroundFor(const QSize& size, qreal ratio)
-{
-    if (background_.size() != screenPixels(size, ratio)) {
-        background_ = QImage(screenPixels(size, ratio), QImage::Format_RGB32);
-        background_.setDevicePixelRatio(ratio);
-        background_.fill(Qt::black);
-        QPainter painter(&background_);
-        fillGradient(painter, QRect(QPoint(0, 0), size), GradientBands, GradientFrom, GradientTo);
-    }
-    return background_;
 }
 
 void TickerControl::timerEvent(QTimerEvent* event)
 {
     QWidget::timerEvent(event);
-    if (event->timerId() == timer_.timerId())
-        scrollOneStep();
-}
-
-void TickerControl::scrollOneStep()
-{
+    if (event->timerId() != timer_.timerId())
+        return;
     scrollX_ -= step_;
     update();
 }
 
 void TickerControl::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    paintStrip(painter);
-}
-
-void TickerControl::paintStrip(QPainter& target)
-{
     // Before the first start the strip still has an area to show: its present one.
     const QRect area = clientRect_.isValid() ? clientRect_ : rect();
     if (area.isEmpty())
         return;
-
-    // On a scaled screen the images take the screen's pixels, so the text stays sharp.
-    const qreal ratio = target.device() ? target.device()->devicePixelRatioF() : 1.0;
-    if (frame_.size() != screenPixels(area.size(), ratio)) {
-        frame_ = QImage(screenPixels(area.size(), ratio), QImage::Format_RGB32);
-        frame_.setDevicePixelRatio(ratio);
+    QPainter painter(this);
+    painter.setClipRect(area);
+    // Kept for the idle figure of the game window: sixty bands a frame cost more than one copy.
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (gradient_.size() != (QSizeF(area.size()) * ratio).toSize()) {
+        gradient_ = QImage((QSizeF(area.size()) * ratio).toSize(), QImage::Format_RGB32);
+        gradient_.setDevicePixelRatio(ratio);
+        QPainter bands(&gradient_);
+        fillGradient(bands, QRect(QPoint(0, 0), area.size()), GradientBands, GradientFrom, GradientTo);
     }
-    {
-        QPainter painter(&frame_);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, backgroundFor(area.size(), ratio));
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.drawImage(area.topLeft(), gradient_);
 
-        layoutText();
-        if (!text_.empty()) {
-            if (scrollX_ <= -textWidth_)
-                scrollX_ = area.width();
-            std::vector<std::size_t>& shown = shownSegments_;
-            shown.clear();
-            int x = scrollX_;
-            for (std::size_t i = 0; i < segments_.size() && x < area.width(); ++i) {
-                const Segment& segment = segments_[i];
-                // Segments wholly left of the strip are only counted, not drawn.
-                if (x + segment.width > 0) {
-                    const int y = i % 2 ? AltSegmentDrop : 0;
-                    if (segment.width <= MaxSegmentImageWidth) {
-                        painter.drawImage(x - textMargin_, y - textMargin_,
-                                          segmentImage(i, area.height(), ratio));
-                        shown.push_back(i);
-                    } else {
-                        // A freak of a tips file: one endless segment is drawn as it goes.
-                        painter.setFont(font_);
-                        painter.setPen(toQColor(i % 2 ? altTextColour_ : textColour_));
-                        painter.drawText(QPointF(x, y + textAscent_), segment.text);
-                    }
-                }
-                x += segment.width;
+    layoutText();
+    if (!text_.empty()) {
+        if (scrollX_ <= -textWidth_)
+            scrollX_ = area.width();
+        int x = scrollX_;
+        for (std::size_t i = 0; i < segments_.size() && x < area.width(); ++i) {
+            // Segments wholly left of the strip are only counted, not drawn.
+            if (x + segments_[i].width > 0) {
+                painter.setPen(toQColor(i % 2 ? altTextColour_ : textColour_));
+                const int y = i % 2 ? AltSegmentDrop : 0;
+                painter.drawText(QPointF(area.left() + x, area.top() + y + textAscent_),
+                                 segments_[i].text);
             }
-            // Images of segments that have left the strip go, so a long text keeps only a
-            // strip's worth of them.
-            for (std::size_t i : segmentsWithImages_)
-                if (std::find(shown.begin(), shown.end(), i) == shown.end())
-                    segments_[i].image = QImage();
-            segmentsWithImages_.swap(shown);
+            x += segments_[i].width;
         }
     }
 
-    target.drawImage(area.topLeft(), frame_);
-    drawEdge(target, area, edgeType_, edgeFlags_, palette());
-    target.drawImage(area.left() + area.width() - grip_.width(), 0, grip_);
+    if (edgeType_ == edge::Bump && (edgeFlags_ & edge::AllSides) == edge::AllSides) {
+        // The bump's rings take the palette's midlight and shadow for their light and dark.
+        QPalette bump = palette();
+        bump.setColor(QPalette::Light, palette().color(QPalette::Midlight));
+        bump.setColor(QPalette::Dark, palette().color(QPalette::Shadow));
+        qDrawShadeRect(&painter, area, bump, false, 1, 0);
+    }
+    for (int k = 0; k < 6; ++k)
+        painter.fillRect(area.left() + area.width() - 6 + k, 0, 1, 15, GripColumns[k]);
 }
 
 } // namespace widgets

@@ -1,15 +1,14 @@
 #pragma once
-// The game's own pictures, painted in code: reviewable, and no binary files to keep.
+// The game's own pictures, by resource id.
 
 #include <QIcon>
 #include <QPixmap>
 
-// Bitmaps by resource id: 140 the city news, 141 the diary, 144 the airport banner.
-// A null pixmap for any other id.
+// Bitmaps: 140 the city news, 141 the diary, 144 the airport banner. A null pixmap for any
+// other id.
 QPixmap gameBitmap(int resourceId);
 
-// Icons by resource id: 128 the window icon, 134 the hospital, 146 the list rows.
-// A null icon for any other id.
+// Icons: 128 the window icon, 134 the hospital, 146 the list rows. A null icon for any other id.
 QIcon gameIcon(int resourceId);
 
 // Makes these pictures the source of the dialog templates' pictures.

@@ -16,7 +16,7 @@ using namespace platform;
 namespace {
 
 const DialogTemplate kSample{
-    500, "样例", 200, 100, {"MS Sans Serif", 8}, true,
+    500, "样例", 200, 100, 8, true,
     {
         {IDC_STATIC, ControlKind::Static, "说明", 10, 10, 60, 8},
         {1001, ControlKind::Edit, "", 80, 8, 40, 14},
@@ -52,7 +52,7 @@ TEST(DialogUnits, ConvertFromTheFontsAverageWidthAndHeight)
     EXPECT_EQ(units.toPixelsY(7), 11);
     EXPECT_EQ(units.toPixelsX(3), 5);
 
-    const DialogUnits fromFont(dialogFont({"MS Sans Serif", 8}));
+    const DialogUnits fromFont(dialogFont(8));
     EXPECT_GT(fromFont.baseX(), 3);
     EXPECT_GE(fromFont.baseY(), 12) << "a CJK character must fit an 8-unit high static";
 }

@@ -1,7 +1,6 @@
 #include "RecordingHost.h"
 #include "rules/DayAdvance.h"
 #include "rules/EndOfGame.h"
-#include "rules/Random.h"
 
 #include <gtest/gtest.h>
 
@@ -10,19 +9,6 @@
 using namespace rules;
 
 namespace {
-
-// A day of the standard opening state on which no event of any table fires.
-std::uint32_t quietDaySeed()
-{
-    for (std::uint32_t seed = 1;; ++seed) {
-        GameState state;
-        RecordingHost host(state);
-        seedRandom(seed);
-        advanceDay(state, host);
-        if (host.messages().empty())
-            return seed;
-    }
-}
 
 std::vector<std::string> linesStartingWith(const std::vector<std::string>& log, const std::string& prefix)
 {
@@ -37,12 +23,11 @@ std::vector<std::string> linesStartingWith(const std::vector<std::string>& log, 
 
 TEST(DayAdvance, AQuietDayRunsItsStepsInOrder)
 {
-    const std::uint32_t seed = quietDaySeed();
+    ScriptedDice dice(quietDayDraws());
     GameState state;
     state.debt = 5400;
     RecordingHost host(state);
-    seedRandom(seed);
-    advanceDay(state, host);
+    advanceDay(state, host, dice);
     const std::vector<std::string> expected{
         "debt=5832", "cash=2000", "savings=0", // interest
         "market",                              // after the (silent) news
@@ -51,21 +36,21 @@ TEST(DayAdvance, AQuietDayRunsItsStepsInOrder)
         "caption: 都市货郎(1/40天)",
     };
     EXPECT_EQ(host.log, expected);
-    EXPECT_EQ(randomDraws(), 11u + 17u + 12u + 7u);
+    EXPECT_TRUE(dice.finished());
+    EXPECT_EQ(dice.asked.size(), 11u + 17u + 12u + 7u);
     EXPECT_EQ(state.daysLeft, 39);
     EXPECT_TRUE(host.endRequests.empty());
 }
 
 TEST(DayAdvance, TheVillageBoysComeForADebtAbove100000)
 {
-    const std::uint32_t seed = quietDaySeed();
     // 92593 grows to exactly 100000, 92594 to 100001.
     for (const auto& [debt, beaten] : std::vector<std::pair<int, bool>>{{92593, false}, {92594, true}}) {
         GameState state;
         state.debt = debt;
         RecordingHost host(state);
-        seedRandom(seed);
-        advanceDay(state, host);
+        ScriptedDice dice(quietDayDraws());
+        advanceDay(state, host, dice);
         std::vector<std::string> tail(host.log.end() - (beaten ? 5 : 3), host.log.end());
         std::vector<std::string> expected{"cash=2000", "savings=0"};
         if (beaten) {
@@ -80,13 +65,12 @@ TEST(DayAdvance, TheVillageBoysComeForADebtAbove100000)
 
 TEST(DayAdvance, TheBeatingNeitherWarnsNorKillsOnItsOwnDay)
 {
-    const std::uint32_t seed = quietDaySeed();
+    ScriptedDice dice(quietDayDraws());
     GameState state;
     state.debt = 200000;
     state.health = 10; // the health step warns first, then the beating takes it below 0
     RecordingHost host(state);
-    seedRandom(seed);
-    advanceDay(state, host);
+    advanceDay(state, host, dice);
     EXPECT_EQ(host.messages(), (std::vector<std::string>{"俺的健康..健康危机..快去医..", "俺欠钱太多，村长叫一群老乡揍了俺一顿!"}));
     EXPECT_EQ(state.health, -10);
     EXPECT_TRUE(host.endRequests.empty());
@@ -94,14 +78,13 @@ TEST(DayAdvance, TheBeatingNeitherWarnsNorKillsOnItsOwnDay)
 
 TEST(DayAdvance, ADeathOnTheLastDayLetsTheRestOfTheDayRun)
 {
-    const std::uint32_t seed = quietDaySeed();
+    ScriptedDice dice(quietDayDraws());
     GameState state;
     state.daysLeft = 1;
     state.debt = 150000;
     state.health = -5; // beaten the day before
     RecordingHost host(state);
-    seedRandom(seed);
-    advanceDay(state, host);
+    advanceDay(state, host, dice);
     const std::vector<std::string> expected{
         "debt=162000", "cash=2000", "savings=0", "market", "health=-5",
         "diary: 俺倒在街头,身边日记本上写着：\"北京，我将再来!\"", "end:cancel",
@@ -118,11 +101,11 @@ TEST(DayAdvance, TheDayCounterCountsUpToForty)
 {
     GameState state;
     RecordingHost host(state);
-    seedRandom(5);
+    GameRandom random(5);
     state.health = 1000000; // nobody dies in this test
     for (int press = 1; press <= 40; ++press) {
         host.clear();
-        advanceDay(state, host);
+        advanceDay(state, host, random);
         EXPECT_EQ(linesStartingWith(host.log, "caption: "),
                   std::vector<std::string>{"caption: 都市货郎(" + std::to_string(press) + "/40天)"});
         const std::vector<std::string> messages = host.messages();
@@ -141,8 +124,8 @@ TEST(DayAdvance, SeveralNewsComeOneByOneBeforeTheMarketShowsTheirPrices)
     // the cigarette glut.
     GameState state;
     RecordingHost host(state);
-    seedRandom(283);
-    advanceDay(state, host);
+    GameRandom random(283);
+    advanceDay(state, host, random);
     const std::vector<std::string> expected{
         "debt=5400", "cash=2000", "savings=0",
         "news: 《北京真理报》社论：“提倡爱美，落到实处”，伪劣化妆品大受欢迎!",
@@ -166,10 +149,10 @@ TEST(DayAdvance, PressingTwiceAdvancesTwoDays)
 {
     GameState state;
     RecordingHost host(state);
-    seedRandom(77);
+    GameRandom random(77);
     state.health = 1000;
-    advanceDay(state, host);
-    advanceDay(state, host);
+    advanceDay(state, host, random);
+    advanceDay(state, host, random);
     EXPECT_EQ(state.daysLeft, 38);
     EXPECT_EQ(linesStartingWith(host.log, "caption: "),
               (std::vector<std::string>{"caption: 都市货郎(1/40天)", "caption: 都市货郎(2/40天)"}));
@@ -184,16 +167,18 @@ TEST(EndOfGame, TheResultIsSavingsAndCashLessDebtAndOnlyAPositiveOneIsRecorded)
     state.health = -3;
     state.holdings = {{"走私汽车", 20000, 5}}; // goods left in the room count for nothing
     EXPECT_EQ(finalWealth(state), 1);
-    const std::optional<ScoreOffer> offer = scoreOffer(state, "小王");
-    ASSERT_TRUE(offer);
-    EXPECT_EQ(offer->name, "小王");
-    EXPECT_EQ(offer->money, 1);
-    EXPECT_EQ(offer->health, -3);
+    const GameResult listed = endOfGame(state, "小王");
+    EXPECT_EQ(listed.finalWealth, 1);
+    EXPECT_FALSE(listed.sentHomeNews) << "1 yuan goes to the list";
 
     state.savings = 2400;
     EXPECT_EQ(finalWealth(state), 0);
-    EXPECT_FALSE(scoreOffer(state, "小王"));
-    EXPECT_EQ(sentHomeNews("小王"), "《北京游戏报》报道: 玩家“小王”在北京没挣着钱，被遣送回家。");
+    const GameResult sentHome = endOfGame(state, "小王");
+    EXPECT_EQ(sentHome.finalWealth, 0);
+    ASSERT_TRUE(sentHome.sentHomeNews);
+    EXPECT_EQ(*sentHome.sentHomeNews, "《北京游戏报》报道: 玩家“小王”在北京没挣着钱，被遣送回家。");
+    state.debt = 100000;
+    EXPECT_EQ(endOfGame(state, "小王").sentHomeNews, sentHome.sentHomeNews) << "below 0 too";
 }
 
 TEST(EndOfGame, TheResultSaturatesInsteadOfWrapping)

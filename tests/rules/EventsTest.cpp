@@ -1,8 +1,9 @@
 #include "RecordingHost.h"
-#include "rules/Events.h"
-#include "rules/Random.h"
+#include "rules/DayAdvance.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace rules;
 
@@ -68,48 +69,27 @@ const MoneyRow kMoney[] = {
 
 const std::string kRoomFull = "diary: 可惜!俺租的房子太小，只能放100个物品。";
 
-// Which news rows fire for the next 17 draws of `lcg` (drawing all of them).
-std::vector<bool> newsFiring(ReferenceLcg lcg)
+// Test data for the sweeps: `count` draws spread evenly over 0 to n - 1.
+std::vector<std::int32_t> evenDraws(std::mt19937& spread, size_t count, std::int32_t n)
 {
-    std::vector<bool> fires;
-    for (const NewsRow& row : kNews)
-        fires.push_back(lcg.next() % 950 % row.odds == 0);
-    return fires;
+    std::uniform_int_distribution<std::int32_t> value(0, n - 1);
+    std::vector<std::int32_t> draws;
+    for (size_t i = 0; i < count; ++i)
+        draws.push_back(value(spread));
+    return draws;
 }
 
-// Only the listed news rows fire in the first 17 draws.
-auto onlyNews(std::vector<int> rows)
-{
-    return [rows](ReferenceLcg& lcg) {
-        const std::vector<bool> fires = newsFiring(lcg);
-        for (size_t i = 0; i < fires.size(); ++i)
-            if (fires[i] != (std::find(rows.begin(), rows.end(), int(i)) != rows.end()))
-                return false;
-        return true;
-    };
-}
-
-// The first health (or money) row to fire in the next draws, -1 for none, and the draws used.
+// The first health (or money) row that `draws` make fire, -1 for none, and the draws it takes.
 template <typename Rows>
-std::pair<int, int> firstFiring(ReferenceLcg& lcg, const Rows& rows)
+std::pair<int, int> firstFiring(const std::vector<std::int32_t>& draws, const Rows& rows)
 {
     int drawn = 0;
     for (const auto& row : rows) {
         ++drawn;
-        if (lcg.next() % 1000 % row.odds == 0)
+        if (draws[size_t(drawn - 1)] % row.odds == 0)
             return {int(&row - rows), drawn};
     }
     return {-1, drawn};
-}
-
-auto firstHealthRowIs(int wanted)
-{
-    return [wanted](ReferenceLcg& lcg) { return firstFiring(lcg, kHealth).first == wanted; };
-}
-
-auto firstMoneyRowIs(int wanted)
-{
-    return [wanted](ReferenceLcg& lcg) { return firstFiring(lcg, kMoney).first == wanted; };
 }
 
 GameState marketWithEverything()
@@ -124,6 +104,7 @@ GameState marketWithEverything()
 TEST(MarketNews, EveryRowFiresAtItsOddsWithItsTextAndEffect)
 {
     int daysWithNews = 0;
+    std::mt19937 spread(1);
     for (std::uint32_t seed = 1; seed <= 4000; ++seed) {
         GameState state = marketWithEverything();
         state.prices[seed % 8] = 0; // some news finds its goods missing
@@ -134,11 +115,11 @@ TEST(MarketNews, EveryRowFiresAtItsOddsWithItsTextAndEffect)
 
         // What the news should do, from the independent table.
         std::vector<std::string> messages;
-        ReferenceLcg lcg{seed};
+        const std::vector<std::int32_t> draws = evenDraws(spread, std::size(kNews), 950);
         int drawn = 0;
         for (const NewsRow& row : kNews) {
             ++drawn;
-            if (lcg.next() % 950 % row.odds != 0 || expected.prices[size_t(row.goods)] == 0)
+            if (draws[size_t(drawn - 1)] % row.odds != 0 || expected.prices[size_t(row.goods)] == 0)
                 continue;
             messages.push_back(std::string("news: ") + row.text);
             std::int32_t& price = expected.prices[size_t(row.goods)];
@@ -161,9 +142,9 @@ TEST(MarketNews, EveryRowFiresAtItsOddsWithItsTextAndEffect)
             }
         }
 
-        seedRandom(seed);
+        ScriptedDice dice(draws);
         RecordingHost host(state);
-        runMarketNews(state, host);
+        runMarketNews(state, host, dice);
         ASSERT_EQ(host.messages().size(), messages.size()) << "seed " << seed;
         std::vector<std::string> shown;
         for (const std::string& line : host.log)
@@ -178,7 +159,7 @@ TEST(MarketNews, EveryRowFiresAtItsOddsWithItsTextAndEffect)
             EXPECT_EQ(state.holdings[i].quantity, expected.holdings[i].quantity);
             EXPECT_EQ(state.holdings[i].purchasePrice, expected.holdings[i].purchasePrice);
         }
-        EXPECT_EQ(randomDraws(), std::uint64_t(drawn)) << "seed " << seed;
+        EXPECT_EQ(dice.asked, std::vector<std::int32_t>(size_t(drawn), 950)) << "seed " << seed;
         daysWithNews += !messages.empty();
     }
     EXPECT_GT(daysWithNews, 1000) << "the seeds must actually exercise the table";
@@ -187,17 +168,14 @@ TEST(MarketNews, EveryRowFiresAtItsOddsWithItsTextAndEffect)
 TEST(MarketNews, AGiftIntoAFullRoomEndsTheDaysNews)
 {
     // The cigarette gift (row 15) and the liquor gift (row 16) both come, and nothing before.
-    const std::uint32_t seed = findSeed(onlyNews({15, 16}));
-    ASSERT_NE(seed, 0u);
-
     GameState full = marketWithEverything();
     full.roomCount = 100;
     full.holdings = {{"水货手机", 700, 100}};
-    seedRandom(seed);
+    ScriptedDice dice(newsDraws({15, 16}));
     RecordingHost host(full);
-    runMarketNews(full, host);
+    runMarketNews(full, host, dice);
     EXPECT_EQ(host.log, (std::vector<std::string>{"news: 工商局扫荡后，俺在黑暗角落里发现了老乡丢失的进口香烟。", kRoomFull}));
-    EXPECT_EQ(randomDraws(), 16u) << "the liquor row is not even tested";
+    EXPECT_EQ(dice.asked.size(), 16u) << "the liquor row is not even tested";
     EXPECT_EQ(full.roomCount, 100);
     EXPECT_EQ(full.holdings.size(), 1u);
 
@@ -205,9 +183,9 @@ TEST(MarketNews, AGiftIntoAFullRoomEndsTheDaysNews)
     GameState nearlyFull = marketWithEverything();
     nearlyFull.roomCount = 97;
     nearlyFull.holdings = {{"水货手机", 700, 97}};
-    seedRandom(seed);
+    ScriptedDice secondDice(newsDraws({15, 16}));
     RecordingHost second(nearlyFull);
-    runMarketNews(nearlyFull, second);
+    runMarketNews(nearlyFull, second, secondDice);
     EXPECT_EQ(second.log, (std::vector<std::string>{"news: 工商局扫荡后，俺在黑暗角落里发现了老乡丢失的进口香烟。", "row+0",
                                                     "news: 俺老乡回家前把一些山西假白酒（剧毒）给俺!", kRoomFull}));
     ASSERT_EQ(nearlyFull.holdings.size(), 2u);
@@ -219,13 +197,12 @@ TEST(MarketNews, AGiftIntoAFullRoomEndsTheDaysNews)
 
 TEST(MarketNews, AGiftOfAHeldKindRaisesItsRowAndKeepsItsPrice)
 {
-    const std::uint32_t seed = findSeed(onlyNews({16}));
+    ScriptedDice dice(newsDraws({16}));
     GameState state = marketWithEverything();
     state.holdings = {{"进口香烟", 120, 5}, {"假白酒（剧毒！）", 1800, 2}};
     state.roomCount = 7;
-    seedRandom(seed);
     RecordingHost host(state);
-    runMarketNews(state, host);
+    runMarketNews(state, host, dice);
     EXPECT_EQ(host.log, (std::vector<std::string>{"news: 俺老乡回家前把一些山西假白酒（剧毒）给俺!", "row~1"}));
     EXPECT_EQ(state.holdings[1].quantity, 6);
     EXPECT_EQ(state.holdings[1].purchasePrice, 1800);
@@ -235,33 +212,31 @@ TEST(MarketNews, AGiftOfAHeldKindRaisesItsRowAndKeepsItsPrice)
 TEST(MarketNews, NewsForMissingGoodsIsSilentAndTwoNewsOnOneGoodsCompound)
 {
     // Rows 2 (× 5) and 6 (× 8) are both about the banned book.
-    const std::uint32_t seed = findSeed(onlyNews({2, 6}));
+    ScriptedDice dice(newsDraws({2, 6}));
     GameState state = marketWithEverything();
-    seedRandom(seed);
     RecordingHost host(state);
-    runMarketNews(state, host);
+    runMarketNews(state, host, dice);
     EXPECT_EQ(state.prices[4], 200000);
     EXPECT_EQ(host.messages().size(), 2u);
 
     GameState missing = marketWithEverything();
     missing.prices[4] = 0;
-    seedRandom(seed);
+    ScriptedDice silentDice(newsDraws({2, 6}));
     RecordingHost silent(missing);
-    runMarketNews(missing, silent);
+    runMarketNews(missing, silent, silentDice);
     EXPECT_TRUE(silent.log.empty());
     EXPECT_EQ(missing.prices[4], 0);
-    EXPECT_EQ(randomDraws(), 17u) << "the rows still draw their values";
+    EXPECT_TRUE(silentDice.finished()) << "the rows still draw their values";
 }
 
 TEST(MarketNews, CheapDiscsDividedByEightLeaveTheMarket)
 {
-    const std::uint32_t seed = findSeed(onlyNews({13}));
     for (std::int32_t price : {5, 6, 7, 8}) {
         GameState state = marketWithEverything();
         state.prices[2] = price;
-        seedRandom(seed);
+        ScriptedDice dice(newsDraws({13}));
         RecordingHost host(state);
-        runMarketNews(state, host);
+        runMarketNews(state, host, dice);
         EXPECT_EQ(state.prices[2], price / 8);
         EXPECT_EQ(host.messages(), std::vector<std::string>{"盗版业十分兴旺，“中国硅谷”——中关村全是卖盗版VCD的村姑!"});
     }
@@ -269,38 +244,37 @@ TEST(MarketNews, CheapDiscsDividedByEightLeaveTheMarket)
 
 TEST(MarketNews, ARaisedPriceSaturatesInsteadOfWrapping)
 {
-    const std::uint32_t seed = findSeed(onlyNews({10}));
+    ScriptedDice dice(newsDraws({10}));
     GameState state = marketWithEverything();
     state.prices[1] = 300000000; // only reachable by editing, but × 8 must not turn negative
-    seedRandom(seed);
     RecordingHost host(state);
-    runMarketNews(state, host);
+    runMarketNews(state, host, dice);
     EXPECT_EQ(state.prices[1], 2147483647);
 }
 
 TEST(HealthEvents, TheFirstFiringRowCostsItsDamageAndEndsTheSearch)
 {
+    std::mt19937 spread(2);
     for (std::uint32_t seed = 1; seed <= 3000; ++seed) {
-        ReferenceLcg lcg{seed};
-        const auto [row, drawn] = firstFiring(lcg, kHealth);
+        const std::vector<std::int32_t> draws = evenDraws(spread, std::size(kHealth), 1000);
+        const auto [row, drawn] = firstFiring(draws, kHealth);
         GameState state;
         state.health = 80;
-        seedRandom(seed);
+        ScriptedDice dice(draws);
         RecordingHost host(state);
-        runHealthEvents(state, host);
+        runHealthEvents(state, host, dice);
         std::vector<std::string> expected;
         if (row >= 0)
             expected.push_back(std::string("diary: ") + kHealth[row].text + "俺的健康减少了" +
                                std::to_string(kHealth[row].damage) + "点。");
         expected.push_back("health=" + std::to_string(80 - (row >= 0 ? kHealth[row].damage : 0)));
         ASSERT_EQ(host.log, expected) << "seed " << seed;
-        EXPECT_EQ(randomDraws(), std::uint64_t(drawn));
+        EXPECT_EQ(dice.asked, std::vector<std::int32_t>(size_t(drawn), 1000));
     }
 }
 
 TEST(HealthEvents, WarningsByBandAndDeathBelowZero)
 {
-    const std::uint32_t quiet = findSeed(firstHealthRowIs(-1));
     const std::string poorly = "diary: 俺的健康状况不佳，快去医院。";
     const std::string crisis = "diary: 俺的健康..健康危机..快去医..";
     const std::string death = "diary: 俺倒在街头,身边日记本上写着：\"北京，我将再来!\"";
@@ -318,36 +292,36 @@ TEST(HealthEvents, WarningsByBandAndDeathBelowZero)
     for (const auto& [health, expected] : cases) {
         GameState state;
         state.health = health;
-        seedRandom(quiet);
+        ScriptedDice quiet(firstRowDraws(-1, std::size(kHealth)));
         RecordingHost host(state);
-        runHealthEvents(state, host);
+        runHealthEvents(state, host, quiet);
         EXPECT_EQ(host.log, expected) << "health " << health;
     }
 }
 
 TEST(HealthEvents, AnEventCanPushHealthIntoABandOrBelowZero)
 {
-    const std::uint32_t seed = findSeed(firstHealthRowIs(1)); // the club in the underpass, 20 points
+    ScriptedDice dice(firstRowDraws(1, std::size(kHealth))); // the club in the underpass, 20 points
     GameState state;
     state.health = 15;
-    seedRandom(seed);
     RecordingHost host(state);
-    runHealthEvents(state, host);
+    runHealthEvents(state, host, dice);
     EXPECT_EQ(host.log, (std::vector<std::string>{"diary: 俺在过街地道被人打了蒙棍! 俺的健康减少了20点。", "health=-5",
                                                   "diary: 俺倒在街头,身边日记本上写着：\"北京，我将再来!\"", "end:cancel"}));
 }
 
 TEST(MoneyLoss, TheFirstFiringRowTakesItsShareOfCashOrSavings)
 {
+    std::mt19937 spread(3);
     for (std::uint32_t seed = 1; seed <= 3000; ++seed) {
-        ReferenceLcg lcg{seed};
-        const auto [row, drawn] = firstFiring(lcg, kMoney);
+        const std::vector<std::int32_t> draws = evenDraws(spread, std::size(kMoney), 1000);
+        const auto [row, drawn] = firstFiring(draws, kMoney);
         GameState state;
         state.cash = 12345;
         state.savings = 6789;
-        seedRandom(seed);
+        ScriptedDice dice(draws);
         RecordingHost host(state);
-        runMoneyLoss(state, host);
+        runMoneyLoss(state, host, dice);
         std::vector<std::string> expected;
         std::int32_t cash = 12345, savings = 6789;
         if (row >= 0) {
@@ -364,20 +338,19 @@ TEST(MoneyLoss, TheFirstFiringRowTakesItsShareOfCashOrSavings)
         expected.push_back("cash=" + std::to_string(cash));
         expected.push_back("savings=" + std::to_string(savings));
         ASSERT_EQ(host.log, expected) << "seed " << seed;
-        EXPECT_EQ(randomDraws(), std::uint64_t(drawn));
+        EXPECT_EQ(dice.asked, std::vector<std::int32_t>(size_t(drawn), 1000));
     }
 }
 
 TEST(MoneyLoss, TheHundredsAreTakenFirst)
 {
-    const std::uint32_t seed = findSeed(firstMoneyRowIs(0)); // 10 % of the cash
     const std::string text = "diary: 俺怜悯公主坟地铁扮演成乞丐的老太太们。俺的银子减少了10%。";
     for (const auto& [before, after] : std::vector<std::pair<int, int>>{{2050, 1800}, {99, 0}, {0, 0}}) {
         GameState state;
         state.cash = before;
-        seedRandom(seed);
+        ScriptedDice dice(firstRowDraws(0, std::size(kMoney))); // 10 % of the cash
         RecordingHost host(state);
-        runMoneyLoss(state, host);
+        runMoneyLoss(state, host, dice);
         EXPECT_EQ(host.log, (std::vector<std::string>{text, "cash=" + std::to_string(after), "savings=0"}))
             << "cash " << before;
     }
@@ -385,31 +358,29 @@ TEST(MoneyLoss, TheHundredsAreTakenFirst)
 
 TEST(MoneyLoss, ASavingsRowWithNoSavingsPassesQuietlyAndTriesNoOtherRow)
 {
-    const std::uint32_t seed = findSeed(firstMoneyRowIs(4));
+    ScriptedDice dice(firstRowDraws(4, std::size(kMoney)));
     GameState state;
     state.cash = 5000;
-    seedRandom(seed);
     RecordingHost host(state);
-    runMoneyLoss(state, host);
+    runMoneyLoss(state, host, dice);
     EXPECT_EQ(host.log, (std::vector<std::string>{"cash=5000", "savings=0"}));
-    EXPECT_EQ(randomDraws(), 5u);
+    EXPECT_EQ(dice.asked.size(), 5u);
 
     GameState saver;
     saver.savings = 1050;
-    seedRandom(seed);
+    ScriptedDice secondDice(firstRowDraws(4, std::size(kMoney)));
     RecordingHost second(saver);
-    runMoneyLoss(saver, second);
+    runMoneyLoss(saver, second, secondDice);
     EXPECT_EQ(second.log, (std::vector<std::string>{"diary: 两个猛男揪住俺：“交市话费、长话附加费、上网费。”俺的存款减少了4%。，哎呀!",
                                                     "cash=2000", "savings=960"}));
 }
 
 TEST(MoneyLoss, NegativeCashIsPutRightWithAMessage)
 {
-    const std::uint32_t quiet = findSeed(firstMoneyRowIs(-1));
+    ScriptedDice quiet(firstRowDraws(-1, std::size(kMoney)));
     GameState state;
     state.cash = -7;
-    seedRandom(quiet);
     RecordingHost host(state);
-    runMoneyLoss(state, host);
+    runMoneyLoss(state, host, quiet);
     EXPECT_EQ(host.log, (std::vector<std::string>{"diary: 俺不好办了。", "cash=0", "savings=0"}));
 }

@@ -1,7 +1,6 @@
 #include "RecordingHost.h"
 #include "rules/DayAdvance.h"
 #include "rules/EndOfGame.h"
-#include "rules/Random.h"
 #include "rules/Services.h"
 #include "rules/Trading.h"
 
@@ -47,16 +46,16 @@ void expectConsistent(const GameState& state)
 // can, sees the doctor when weak, and buys the goods that is cheapest against its band.
 class ScriptedTrader {
 public:
-    explicit ScriptedTrader(GameState& state) : state_(state), host_(state) {}
+    ScriptedTrader(GameState& state, RandomSource& random) : state_(state), host_(state), random_(random) {}
 
     int playGame()
     {
-        beginGame(state_, host_);
+        beginGame(state_, host_, random_);
         int presses = 0;
         while (host_.endRequests.empty()) {
             trade();
             expectConsistent(state_);
-            advanceDay(state_, host_);
+            advanceDay(state_, host_, random_);
             ++presses;
             expectConsistent(state_);
         }
@@ -115,19 +114,20 @@ private:
 
     GameState& state_;
     RecordingHost host_;
+    RandomSource& random_;
 };
 
 } // namespace
 
 TEST(FullGame, FortyDaysOfAScriptedTraderFromAFixedSeed)
 {
-    seedRandom(20240607);
+    CountingRandom random(20240607);
     GameState state;
-    ScriptedTrader trader(state);
+    ScriptedTrader trader(state, random);
     const int presses = trader.playGame();
     std::cout << "final: cash " << state.cash << " savings " << state.savings << " debt " << state.debt
               << " health " << state.health << " room " << state.roomCount << " days left " << state.daysLeft
-              << " draws " << randomDraws() << " wealth " << finalWealth(state) << "\n";
+              << " draws " << random.draws << " wealth " << finalWealth(state) << "\n";
     EXPECT_EQ(presses, 40);
     EXPECT_EQ(state.daysLeft, 0);
     EXPECT_EQ(trader.host().endRequests, std::vector<GameEnd>{GameEnd::Ok});
@@ -139,13 +139,13 @@ TEST(FullGame, FortyDaysOfAScriptedTraderFromAFixedSeed)
     EXPECT_EQ(state.debt, 0);
     EXPECT_EQ(state.health, 85);
     EXPECT_EQ(state.roomCount, 100);
-    EXPECT_EQ(randomDraws(), 1815u);
+    EXPECT_EQ(random.draws, 1815u);
     EXPECT_EQ(finalWealth(state), 173934);
 }
 
 TEST(FullGame, HealthEventsAndMoneyLossesComeAtTheirUsualRates)
 {
-    seedRandom(1234567);
+    GameRandom random(1234567);
     GameState state;
     state.daysLeft = 1000000; // the game never ends here
     state.health = 1000000;
@@ -157,7 +157,7 @@ TEST(FullGame, HealthEventsAndMoneyLossesComeAtTheirUsualRates)
         state.savings = 100000;
         state.debt = 0;
         host.clear();
-        advanceDay(state, host);
+        advanceDay(state, host, random);
         bool health = false, money = false;
         for (const std::string& text : host.messages()) {
             health = health || text.find("俺的健康减少了") != std::string::npos;

@@ -1,6 +1,5 @@
 #include "RecordingHost.h"
 #include "rules/DayAdvance.h"
-#include "rules/Market.h"
 #include "rules/Random.h"
 
 #include <algorithm>
@@ -12,13 +11,14 @@ using namespace rules;
 
 namespace {
 
-std::array<std::int32_t, kGoodsCount> expectedPrices(ReferenceLcg& lcg)
+// The prices a roll gives, worked out from the generator's raw values (0 to 32767).
+std::array<std::int32_t, kGoodsCount> expectedPrices(GameRandom& raw)
 {
     std::array<std::int32_t, kGoodsCount> prices{};
     for (int i = 0; i < kGoodsCount; ++i)
-        prices[size_t(i)] = lcg.next() % GoodsCatalogue[size_t(i)].priceSpan + GoodsCatalogue[size_t(i)].priceBase;
+        prices[size_t(i)] = raw.roll(32768) % GoodsCatalogue[size_t(i)].priceSpan + GoodsCatalogue[size_t(i)].priceBase;
     for (int r = 0; r < 3; ++r)
-        prices[size_t(lcg.next() % 8)] = 0;
+        prices[size_t(raw.roll(32768) % 8)] = 0;
     return prices;
 }
 
@@ -27,50 +27,49 @@ std::array<std::int32_t, kGoodsCount> expectedPrices(ReferenceLcg& lcg)
 TEST(Random, IsTheClassicLinearCongruentialSequence)
 {
     // Seed 1 gives the sequence every C programmer of that platform has seen.
-    seedRandom(1);
+    GameRandom random(1);
     const std::vector<std::int32_t> expected{41, 18467, 6334, 26500, 19169, 15724, 11478, 29358};
     for (std::int32_t value : expected)
-        EXPECT_EQ(nextRandom(), value);
-    EXPECT_EQ(randomDraws(), expected.size());
+        EXPECT_EQ(random.roll(32768), value);
 
-    seedRandom(1);
-    EXPECT_EQ(roll(10), 1);   // 41 % 10
-    EXPECT_EQ(roll(1000), 467); // 18467 % 1000
-    EXPECT_EQ(roll(1), 0);
+    GameRandom again(1);
+    EXPECT_EQ(again.roll(10), 1);     // 41 % 10
+    EXPECT_EQ(again.roll(1000), 467); // 18467 % 1000
+    EXPECT_EQ(again.roll(1), 0);
 }
 
 TEST(Market, TheOpeningUsesExactlyTheFirstElevenValuesAndASecondGameContinues)
 {
-    seedRandom(4242);
-    ReferenceLcg reference{4242};
+    CountingRandom random(4242);
+    GameRandom reference(4242);
 
     GameState first;
     RecordingHost host(first);
-    beginGame(first, host);
-    EXPECT_EQ(randomDraws(), 11u);
+    beginGame(first, host, random);
+    EXPECT_EQ(random.draws, 11u);
     EXPECT_EQ(first.prices, expectedPrices(reference));
 
     GameState second;
     RecordingHost secondHost(second);
-    beginGame(second, secondHost);
-    EXPECT_EQ(randomDraws(), 22u);
+    beginGame(second, secondHost, random);
+    EXPECT_EQ(random.draws, 22u);
     EXPECT_EQ(second.prices, expectedPrices(reference)) << "the second game takes values 12 to 22";
 
     // Same seed, same market.
-    seedRandom(4242);
+    GameRandom sameSeed(4242);
     GameState again;
     RecordingHost againHost(again);
-    beginGame(again, againHost);
+    beginGame(again, againHost, sameSeed);
     EXPECT_EQ(again.prices, first.prices);
 }
 
 TEST(Market, ANewGameShowsItsStartingFiguresAndFiveToSevenGoods)
 {
-    seedRandom(7);
+    GameRandom random(7);
     GameState state;
     state.health = 37;
     RecordingHost host(state);
-    beginGame(state, host);
+    beginGame(state, host, random);
     EXPECT_EQ(state.cash, 2000);
     EXPECT_EQ(state.debt, 5400);
     EXPECT_EQ(state.savings, 0);
@@ -89,12 +88,12 @@ TEST(Market, ANewGameShowsItsStartingFiguresAndFiveToSevenGoods)
 
 TEST(Market, EveryRollOffersFiveToSevenGoodsInCatalogueOrderWithinTheirBands)
 {
-    seedRandom(99);
+    GameRandom random(99);
     std::map<size_t, int> offerCounts;
     for (int day = 0; day < 5000; ++day) {
         GameState state;
         RecordingHost host(state);
-        rollPrices(state, 3);
+        rollPrices(state, random, 3);
         rebuildMarketList(state, host);
         ASSERT_GE(state.offers.size(), 5u);
         ASSERT_LE(state.offers.size(), 7u);
@@ -182,4 +181,54 @@ TEST(GameState, FindsOffersAndHoldingsByExactName)
     EXPECT_EQ(findHolding(state, "水货手机")->quantity, 3);
     state.offers.push_back({"水货手机", 1});
     EXPECT_EQ(findOffer(state, "水货手机")->price, 900) << "the first match from the front";
+}
+
+TEST(ColumnSort, SortsTheOffersByGbkBytesAndTurnsRoundOnTheSameColumn)
+{
+    GameState state;
+    state.prices = {449, 15000, 54, 1000, 5000, 250, 750, 65};
+    RecordingHost host(state);
+    rebuildMarketList(state, host);
+    auto column = [&](int c) {
+        std::vector<std::string> texts;
+        for (const MarketOffer& offer : state.offers)
+            texts.push_back(rowTexts(offer)[size_t(c)]);
+        return texts;
+    };
+    ColumnSort sort;
+    sortByColumn(state, List::Market, sort, 0);
+    EXPECT_EQ(column(0), (std::vector<std::string>{"《上海小宝贝》（禁书）", "盗版VCD、游戏", "假白酒（剧毒！）", "进口玩具",
+                                                   "进口香烟", "水货手机", "伪劣化妆品", "走私汽车"}));
+    EXPECT_TRUE(sort.ascending);
+    sortByColumn(state, List::Market, sort, 0);
+    EXPECT_EQ(column(0).front(), "走私汽车") << "the same column again sorts descending";
+    EXPECT_FALSE(sort.ascending);
+
+    // Prices are texts too, and another column starts ascending again.
+    sortByColumn(state, List::Market, sort, 1);
+    EXPECT_EQ(column(1), (std::vector<std::string>{"1000", "15000", "250", "449", "5000", "54", "65", "750"}));
+    EXPECT_EQ(sort.column, 1);
+    EXPECT_TRUE(sort.ascending);
+    EXPECT_EQ(findOffer(state, "走私汽车")->price, 15000) << "each offer keeps its price";
+
+    // A rebuild brings catalogue order back; the remembered sort then turns round.
+    rebuildMarketList(state, host);
+    EXPECT_EQ(state.offers.front().name, GoodsCatalogue[0].name);
+    sortByColumn(state, List::Market, sort, 1);
+    EXPECT_EQ(column(1).front(), "750");
+}
+
+TEST(ColumnSort, SortsTheHoldingsByAnyColumnWithEqualTextsKeepingTheirOrder)
+{
+    GameState state;
+    state.holdings = {{"进口香烟", 0, 7}, {"水货手机", 800, 12}, {"走私汽车", 0, 2}};
+    ColumnSort sort;
+    sortByColumn(state, List::Room, sort, 2);
+    EXPECT_EQ(state.holdings[0].quantity, 12); // "12" < "2" < "7"
+    EXPECT_EQ(state.holdings[1].quantity, 2);
+    sortByColumn(state, List::Room, sort, 1);
+    EXPECT_EQ(state.holdings[0].name, "走私汽车") << "the two free kinds keep their order";
+    EXPECT_EQ(state.holdings[1].name, "进口香烟");
+    EXPECT_EQ(state.holdings[2].name, "水货手机");
+    EXPECT_EQ(rowTexts(state.holdings[2]), (std::array<std::string, 3>{"水货手机", "800", "12"}));
 }

@@ -18,10 +18,10 @@ void RecordingHost::showMessage(MessageDialog dialog, const std::string& gbkText
     log.push_back((dialog == MessageDialog::News ? "news: " : "diary: ") + gbkText);
 }
 
-void RecordingHost::refreshDisplay(StatusDisplay display, const std::string& text)
+void RecordingHost::showFigure(Figure figure, const std::string& text)
 {
     const char* names[] = {"cash", "savings", "debt", "health"};
-    log.push_back(std::string(names[int(display)]) + "=" + text);
+    log.push_back(std::string(names[int(figure)]) + "=" + text);
 }
 
 void RecordingHost::setDayCaption(const std::string& gbkText)
@@ -35,43 +35,37 @@ void RecordingHost::marketRebuilt()
     marketsShown.push_back(state_.offers);
 }
 
-void RecordingHost::roomRowInserted(int index)
+void RecordingHost::roomRowChanged(RowChange change, int index)
 {
-    log.push_back("row+" + std::to_string(index));
+    const char* marks[] = {"row+", "row~", "row-"};
+    log.push_back(marks[int(change)] + std::to_string(index));
 }
 
-void RecordingHost::roomRowChanged(int index)
+std::optional<int> RecordingHost::selectedRow(List list)
 {
-    log.push_back("row~" + std::to_string(index));
+    return list == List::Market ? marketSelection : roomSelection;
 }
 
-void RecordingHost::roomRowRemoved(int index)
+std::optional<std::int32_t> RecordingHost::askNumber(const NumberQuestion& question)
 {
-    log.push_back("row-" + std::to_string(index));
-}
-
-std::optional<std::int32_t> RecordingHost::answerFrom(std::deque<Answer>& answers, const char* what)
-{
+    struct Queue {
+        const char* line;
+        std::deque<Answer>* answers;
+    };
+    const Queue queues[] = {{"buy?", &buyAnswers},
+                            {"sell?", &sellAnswers},
+                            {"amount?", &amountAnswers},
+                            {"hospital?", &hospitalAnswers},
+                            {"repay?", &repayAnswers}};
+    const Queue& queue = queues[int(question.kind)];
+    log.push_back(queue.line);
+    questions.push_back(question);
     // A question the test did not expect is a fault of the rules under test.
-    if (answers.empty())
-        throw std::logic_error(std::string("unexpected ") + what + " prompt");
-    const Answer answer = answers.front();
-    answers.pop_front();
+    if (queue.answers->empty())
+        throw std::logic_error(std::string("unexpected question ") + queue.line);
+    const Answer answer = queue.answers->front();
+    queue.answers->pop_front();
     return answer;
-}
-
-std::optional<std::int32_t> RecordingHost::askBuyQuantity(const BuyQuantityRequest& request)
-{
-    log.push_back("buy?");
-    buyRequests.push_back(request);
-    return answerFrom(buyAnswers, "buy");
-}
-
-std::optional<std::int32_t> RecordingHost::askSellQuantity(const SellQuantityRequest& request)
-{
-    log.push_back("sell?");
-    sellRequests.push_back(request);
-    return answerFrom(sellAnswers, "sell");
 }
 
 void RecordingHost::runBankDialog(const std::string& line, const std::function<void(BankChoice)>& onChoice)
@@ -85,29 +79,62 @@ void RecordingHost::runBankDialog(const std::string& line, const std::function<v
     log.push_back("bank closed");
 }
 
-std::optional<std::int32_t> RecordingHost::askAmount(const NumberRequest& request)
-{
-    log.push_back("amount?");
-    numberRequests.push_back(request);
-    return answerFrom(amountAnswers, "amount");
-}
-
-std::optional<std::int32_t> RecordingHost::askHospitalPoints(const NumberRequest& request)
-{
-    log.push_back("hospital?");
-    numberRequests.push_back(request);
-    return answerFrom(hospitalAnswers, "hospital");
-}
-
-std::optional<std::int32_t> RecordingHost::askRepayment(const NumberRequest& request)
-{
-    log.push_back("repay?");
-    numberRequests.push_back(request);
-    return answerFrom(repayAnswers, "repayment");
-}
-
 void RecordingHost::requestEndOfGame(GameEnd result)
 {
     log.push_back(result == GameEnd::Ok ? "end:ok" : "end:cancel");
     endRequests.push_back(result);
+}
+
+ScriptedDice::ScriptedDice(std::vector<std::int32_t> values)
+{
+    then(values);
+}
+
+ScriptedDice& ScriptedDice::then(const std::vector<std::int32_t>& values)
+{
+    values_.insert(values_.end(), values.begin(), values.end());
+    return *this;
+}
+
+std::int32_t ScriptedDice::roll(std::int32_t n)
+{
+    asked.push_back(n);
+    if (values_.empty())
+        throw std::logic_error("a roll beyond the script");
+    const std::int32_t value = values_.front();
+    values_.pop_front();
+    if (value < 0 || value >= n)
+        throw std::logic_error("roll(" + std::to_string(n) + ") cannot give " + std::to_string(value));
+    return value;
+}
+
+std::vector<std::int32_t> newsDraws(const std::vector<int>& firing)
+{
+    std::vector<std::int32_t> draws(MarketNewsTable.size(), 1);
+    for (int row : firing)
+        draws[size_t(row)] = 0;
+    return draws;
+}
+
+std::vector<std::int32_t> firstRowDraws(int row, int rowCount)
+{
+    if (row < 0)
+        return std::vector<std::int32_t>(size_t(rowCount), 1);
+    std::vector<std::int32_t> draws(size_t(row), 1);
+    draws.push_back(0);
+    return draws;
+}
+
+std::vector<std::int32_t> plainPriceDraws()
+{
+    return {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+}
+
+std::vector<std::int32_t> quietDayDraws()
+{
+    std::vector<std::int32_t> draws = plainPriceDraws();
+    for (const std::vector<std::int32_t>& table :
+         {newsDraws({}), firstRowDraws(-1, int(HealthEventTable.size())), firstRowDraws(-1, int(MoneyLossTable.size()))})
+        draws.insert(draws.end(), table.begin(), table.end());
+    return draws;
 }

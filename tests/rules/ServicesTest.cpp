@@ -1,5 +1,4 @@
 #include "RecordingHost.h"
-#include "rules/Random.h"
 #include "rules/Services.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +9,7 @@ using namespace rules;
 
 namespace {
 
-void expectRequest(const NumberRequest& request, const std::string& prompt, int preset, int lower, int upper)
+void expectRequest(const NumberQuestion& request, const std::string& prompt, int preset, int lower, int upper)
 {
     EXPECT_EQ(request.prompt, prompt);
     EXPECT_EQ(request.preset, preset);
@@ -31,8 +30,8 @@ TEST(Bank, ADepositMovesCashIntoSavings)
     openBank(state, host);
     EXPECT_EQ(host.log, (std::vector<std::string>{"bank: 客户您好! 您的现金是2500, 您的存款是300. 请问您要...", "amount?",
                                                   "bank closed", "cash=0", "savings=2800"}));
-    ASSERT_EQ(host.numberRequests.size(), 1u);
-    expectRequest(host.numberRequests[0], "您存多少钱?", 2500, 0, 2500);
+    ASSERT_EQ(host.questions.size(), 1u);
+    expectRequest(host.questions[0], "您存多少钱?", 2500, 0, 2500);
     EXPECT_EQ(state.cash, 0);
     EXPECT_EQ(state.savings, 2800);
 }
@@ -46,12 +45,12 @@ TEST(Bank, AWithdrawalIsBoundBySavingsAndACancelChangesNothing)
     host.bankChoices = {BankChoice::Withdraw, BankChoice::Withdraw, BankChoice::Deposit};
     host.amountAnswers = {0, std::nullopt, std::nullopt};
     openBank(state, host);
-    expectRequest(host.numberRequests[0], "您提走多少钱?", 0, 0, 0);
+    expectRequest(host.questions[0], "您提走多少钱?", 0, 0, 0);
     EXPECT_EQ(state.cash, 10);
 
     state.savings = 700;
     openBank(state, host);
-    expectRequest(host.numberRequests[1], "您提走多少钱?", 700, 0, 700);
+    expectRequest(host.questions[1], "您提走多少钱?", 700, 0, 700);
     openBank(state, host);
     EXPECT_EQ(state.cash, 10);
     EXPECT_EQ(state.savings, 700);
@@ -102,7 +101,7 @@ TEST(Hospital, TreatmentCosts3500APointAndIsRefusedWithoutTheCash)
     RecordingHost host(state);
     host.hospitalAnswers = {10, 10, std::nullopt};
     openHospital(state, host);
-    expectRequest(host.numberRequests[0], "大夫高兴地拍着手：“您的健康点数是90，需要治疗的点数是10。", 10, 1, 10);
+    expectRequest(host.questions[0], "大夫高兴地拍着手：“您的健康点数是90，需要治疗的点数是10。", 10, 1, 10);
     EXPECT_EQ(host.log.back(), "diary: 医生说，“钱不够哎! 拒绝治疗。”");
     EXPECT_EQ(state.health, 90);
     EXPECT_EQ(state.cash, 34999);
@@ -115,7 +114,7 @@ TEST(Hospital, TreatmentCosts3500APointAndIsRefusedWithoutTheCash)
     state.health = 99;
     host.clear();
     openHospital(state, host); // cancelled
-    expectRequest(host.numberRequests[2], "大夫高兴地拍着手：“您的健康点数是99，需要治疗的点数是1。", 1, 1, 1);
+    expectRequest(host.questions[2], "大夫高兴地拍着手：“您的健康点数是99，需要治疗的点数是1。", 1, 1, 1);
     EXPECT_EQ(host.log, std::vector<std::string>{"hospital?"});
     EXPECT_EQ(state.health, 99);
 }
@@ -128,7 +127,7 @@ TEST(Hospital, ABeatenPlayerCanBeHealedUpToExactlyFullHealth)
     RecordingHost host(state);
     host.hospitalAnswers = {115};
     openHospital(state, host);
-    expectRequest(host.numberRequests[0], "大夫高兴地拍着手：“您的健康点数是-15，需要治疗的点数是115。", 115, 1, 115);
+    expectRequest(host.questions[0], "大夫高兴地拍着手：“您的健康点数是-15，需要治疗的点数是115。", 115, 1, 115);
     EXPECT_EQ(state.health, 100);
     EXPECT_EQ(state.cash, 1000000 - 115 * 3500);
 }
@@ -142,7 +141,7 @@ TEST(PostOffice, RepaymentComesFromCashAndIsRefusedBeyondIt)
     RecordingHost host(state);
     host.repayAnswers = {5400, std::nullopt, 5000};
     openPostOffice(state, host);
-    expectRequest(host.numberRequests[0], "村长在电话中说：\"小子! 你欠俺5400元，快还!\"", 5400, 0, 5400);
+    expectRequest(host.questions[0], "村长在电话中说：\"小子! 你欠俺5400元，快还!\"", 5400, 0, 5400);
     EXPECT_EQ(host.log, (std::vector<std::string>{"repay?", "diary: 村长哈哈笑道：“你还得起吗?”"}));
     EXPECT_EQ(state.debt, 5400);
 
@@ -187,11 +186,10 @@ TEST(PostOffice, WithoutDebtTheVillageHeadPhonesByBand)
 
 TEST(Services, TheAirportOnlyShowsItsNoticeAndNoServiceDrawsARandomValue)
 {
-    seedRandom(3);
     GameState state;
     const GameState before = state;
     RecordingHost host(state);
-    openAirport(state, host);
+    openAirport(host);
     host.bankChoices = {BankChoice::Deposit};
     host.amountAnswers = {0};
     openBank(state, host);
@@ -201,5 +199,5 @@ TEST(Services, TheAirportOnlyShowsItsNoticeAndNoServiceDrawsARandomValue)
     EXPECT_EQ(host.log.front(), "airport");
     EXPECT_EQ(state.cash, before.cash);
     EXPECT_EQ(state.daysLeft, 40);
-    EXPECT_EQ(randomDraws(), 0u);
+    // No service takes dice: none is given any.
 }

@@ -65,11 +65,13 @@ TEST(Buying, ANewKindGoesToTheFrontAndAHeldKindIsMergedInPlace)
     host.marketSelection = 0;
     host.buyAnswers = {4};
     EXPECT_EQ(buySelected(state, host), BuyResult::Added);
-    ASSERT_EQ(host.buyRequests.size(), 1u);
-    EXPECT_EQ(host.buyRequests[0].maxQuantity, 4);
-    EXPECT_EQ(host.buyRequests[0].cash, 2000);
-    EXPECT_EQ(host.buyRequests[0].goodsName, "进口香烟");
-    EXPECT_EQ(host.log, (std::vector<std::string>{"buy?", "cash=204", "accepted", "row+0"}));
+    ASSERT_EQ(host.questions.size(), 1u);
+    EXPECT_EQ(host.questions[0].upper, 4);
+    EXPECT_EQ(host.questions[0].preset, 4);
+    EXPECT_EQ(host.questions[0].lower, 0);
+    // The cash and the goods name, as the buy dialog shows them beside "您的现金是".
+    EXPECT_EQ(host.questions[0].prompt, "2000元人民币,最多可以买4个进口香烟。");
+    EXPECT_EQ(host.log, (std::vector<std::string>{"buy?", "cash=204", "row+0"}));
     EXPECT_EQ(state.holdings[0].name, "进口香烟");
     EXPECT_EQ(state.holdings[0].purchasePrice, 449);
     EXPECT_EQ(state.holdings[0].quantity, 4);
@@ -81,7 +83,7 @@ TEST(Buying, ANewKindGoesToTheFrontAndAHeldKindIsMergedInPlace)
     host.marketSelection = 2;
     host.buyAnswers = {2};
     EXPECT_EQ(buySelected(state, host), BuyResult::Merged);
-    EXPECT_EQ(host.log, (std::vector<std::string>{"buy?", "cash=4", "accepted", "row~1"}));
+    EXPECT_EQ(host.log, (std::vector<std::string>{"buy?", "cash=4", "row~1"}));
     EXPECT_EQ(state.holdings[1].quantity, 4);
     EXPECT_EQ(state.holdings[1].purchasePrice, 100);
     EXPECT_EQ(state.roomCount, 8);
@@ -97,8 +99,9 @@ TEST(Buying, AFullRoomOffersZeroAndZeroOfANewKindIsRefused)
     host.marketSelection = 1;
     host.buyAnswers = {0, 0};
     EXPECT_EQ(buySelected(state, host), BuyResult::RoomTooSmall);
-    EXPECT_EQ(host.buyRequests[0].maxQuantity, 0);
-    EXPECT_EQ(host.log, (std::vector<std::string>{"buy?", "cash=50000", "accepted", kRoomTooSmall}));
+    EXPECT_EQ(host.questions[0].upper, 0);
+    EXPECT_EQ(host.questions[0].prompt, "50000元人民币,最多可以买0个盗版VCD、游戏。");
+    EXPECT_EQ(host.log, (std::vector<std::string>{"buy?", "cash=50000", kRoomTooSmall}));
     EXPECT_EQ(state.holdings.size(), 1u);
 
     // Zero of a held kind: no change in number, but today's price becomes the purchase price.
@@ -140,7 +143,7 @@ TEST(Selling, NoSelectionDoesNothingAndAnUntradedKindIsNamed)
     host.clear();
     sellSelected(state, host);
     EXPECT_EQ(host.log, std::vector<std::string>{"diary: 哦？这里没有人在这里做走私汽车生意。"});
-    EXPECT_TRUE(host.sellRequests.empty());
+    EXPECT_TRUE(host.questions.empty());
 }
 
 TEST(Selling, SomeUnitsReduceTheRowAllUnitsRemoveIt)
@@ -152,8 +155,9 @@ TEST(Selling, SomeUnitsReduceTheRowAllUnitsRemoveIt)
     host.roomSelection = 1;
     host.sellAnswers = {2, 0, 3};
     EXPECT_EQ(sellSelected(state, host), SellResult::Reduced);
-    EXPECT_EQ(host.sellRequests[0].maxQuantity, 5);
-    EXPECT_EQ(host.sellRequests[0].prompt, "您有5个水货手机，想卖出多少？");
+    EXPECT_EQ(host.questions[0].upper, 5);
+    EXPECT_EQ(host.questions[0].preset, 5);
+    EXPECT_EQ(host.questions[0].prompt, "您有5个水货手机，想卖出多少？");
     EXPECT_EQ(host.log, (std::vector<std::string>{"sell?", "cash=4000", "row~1"}));
     EXPECT_EQ(state.holdings[1].quantity, 3);
     EXPECT_EQ(state.holdings[1].purchasePrice, 800);
@@ -165,7 +169,7 @@ TEST(Selling, SomeUnitsReduceTheRowAllUnitsRemoveIt)
 
     host.clear();
     EXPECT_EQ(sellSelected(state, host), SellResult::Removed);
-    EXPECT_EQ(host.sellRequests[2].prompt, "您有3个水货手机，想卖出多少？");
+    EXPECT_EQ(host.questions[2].prompt, "您有3个水货手机，想卖出多少？");
     EXPECT_EQ(host.log, (std::vector<std::string>{"sell?", "cash=7000", "row-1"}));
     ASSERT_EQ(state.holdings.size(), 1u);
     EXPECT_EQ(state.holdings[0].name, "盗版VCD、游戏");
@@ -185,26 +189,10 @@ TEST(Selling, ACancelChangesNothingAndProceedsSaturate)
     EXPECT_EQ(state.holdings[0].quantity, 5);
     EXPECT_EQ(state.cash, 2000);
 
+    // The phones sell at 1000 today.
     state.cash = std::numeric_limits<std::int32_t>::max() - 1000;
-    EXPECT_EQ(applySale(state, 0, 1000, 5), SaleOutcome::Removed);
+    host.sellAnswers = {5};
+    EXPECT_EQ(sellSelected(state, host), SellResult::Removed);
     EXPECT_EQ(state.cash, std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(state.roomCount, 0);
-}
-
-TEST(ApplyPurchase, ReportsTheHoldingItChanged)
-{
-    GameState state;
-    state.cash = 10000;
-    state.holdings = {{"进口香烟", 100, 1}, {"进口玩具", 300, 1}};
-    state.roomCount = 2;
-    const PurchaseResult merged = applyPurchase(state, "进口玩具", 250, 10);
-    EXPECT_EQ(merged.outcome, PurchaseOutcome::Merged);
-    EXPECT_EQ(merged.holdingIndex, 1);
-    EXPECT_EQ(state.cash, 7500);
-    const PurchaseResult added = applyPurchase(state, "水货手机", 800, 1);
-    EXPECT_EQ(added.outcome, PurchaseOutcome::Added);
-    EXPECT_EQ(added.holdingIndex, 0);
-    EXPECT_EQ(state.roomCount, 13);
-    EXPECT_EQ(applyPurchase(state, "走私汽车", 20000, 0).outcome, PurchaseOutcome::RoomTooSmall);
-    EXPECT_EQ(state.holdings.size(), 3u);
 }

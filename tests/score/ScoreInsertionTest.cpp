@@ -1,4 +1,4 @@
-#include "score/ScoreInsertion.h"
+#include "score/ScoreTable.h"
 
 #include <gtest/gtest.h>
 

@@ -9,6 +9,14 @@ using namespace score;
 namespace {
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+
+std::int32_t parseScoreNumber(std::string_view line)
+{
+    ScoreNumberReader reader;
+    for (char byte : line)
+        reader.take(byte);
+    return reader.value();
+}
 } // namespace
 
 TEST(ScoreNumber, ReadsLikeTheCLibrary)

@@ -2,7 +2,7 @@
 
 #include "score/SavingFile.h"
 #include "score/ScoreFile.h"
-#include "score/ScoreInsertion.h"
+#include "score/ScoreTable.h"
 
 #include <chrono>
 #include <csignal>
@@ -182,15 +182,14 @@ TEST(ScoreSave, AnInterruptionAtAnyMomentLeavesOneWholeListAndNoLitter)
     EXPECT_EQ(folder.listing(), "score.txt;");
 }
 
-TEST(ScoreSave, TheProcessTableGoesThroughLoadInsertAndSave)
+TEST(ScoreSave, AListGoesThroughLoadInsertAndSave)
 {
-    // Only this test touches the process table; it starts blank.
-    EXPECT_EQ(processScoreTable(), ScoreTable{});
+    ScoreTable table{};
     ScoreTestFolder folder;
     const std::string path = folder.path("score.txt");
-    loadScores(path);
-    EXPECT_EQ(processScoreTable(), defaultScoreTable());
-    EXPECT_EQ(insertScore("小vu", 3, 55), 9);
-    ASSERT_TRUE(saveScores(path));
+    loadScores(path, table);
+    EXPECT_EQ(table, defaultScoreTable());
+    EXPECT_EQ(insertScore(table, "小vu", 3, 55), 9);
+    ASSERT_TRUE(saveScores(path, table));
     EXPECT_EQ(readWholeFile(path), kDefaultFile.substr(0, kDefaultFile.size() - 13) + "\xD0\xA1vu\r\n3\r\n55\r\n");
 }

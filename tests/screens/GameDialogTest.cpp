@@ -2,7 +2,7 @@
 #include "GamePlayer.h"
 #include "platform/Gbk.h"
 #include "platform/ReportList.h"
-#include "rules/GoodsCatalogue.h"
+#include "rules/GameState.h"
 #include "screens/BuyQuantityDialog.h"
 #include "screens/GameDialog.h"
 #include "widgets/SegmentDisplay.h"
@@ -183,7 +183,7 @@ TEST(GameDialog, AQuantityOneAboveTheLimitIsRefusedWithTheRange)
     std::int32_t limit = -1;
     bool stillOpen = false;
     player.answer([&](QWidget* dialog) {
-        limit = static_cast<BuyQuantityDialog*>(dialog)->maxQuantity();
+        limit = static_cast<BuyQuantityDialog*>(dialog)->upperBound();
         typeInto(dialog, kQuantityEdit, QString::number(limit + 1));
         pressKey(dialog, Qt::Key_Return);
         stillOpen = dialog->isVisible();

@@ -2,7 +2,7 @@
 
 #include "app/artwork/Artwork.h"
 #include "platform/Gbk.h"
-#include "rules/GoodsCatalogue.h"
+#include "rules/GameState.h"
 #include "rules/Random.h"
 #include "screens/AmountDialog.h"
 #include "screens/MessageDialog.h"
@@ -37,8 +37,8 @@ int GamePlayer::run(std::uint32_t seed, const std::function<void(GameDialog&)>& 
         })
         .otherwise([this](QWidget* dialog) { respond(dialog); });
     script.run([&] {
-        rules::seedRandom(seed);
-        GameDialog window;
+        rules::GameRandom random(seed);
+        GameDialog window(random);
         result = window.runModal();
         finalState = window.state();
     });

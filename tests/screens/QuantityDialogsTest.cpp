@@ -19,6 +19,12 @@ namespace {
 
 const std::string kCigarettes = utf8ToGbk("进口香烟");
 
+// The line the rules put beside "您的现金是" when they ask how many to buy.
+std::string buyLine(std::int32_t cash, std::int32_t limit, const std::string& gbkName)
+{
+    return utf8ToGbk(std::to_string(cash) + "元人民币,最多可以买" + std::to_string(limit) + "个") + gbkName + utf8ToGbk("。");
+}
+
 platform::TemplateDialog* asTemplate(QWidget* d)
 {
     return qobject_cast<platform::TemplateDialog*>(d);
@@ -47,7 +53,7 @@ void refuse(ModalScript& script, int editId, const QString& text, QString& seen)
 
 TEST(QuantityDialogs, BuyDialogIsLaidOutFromItsTable)
 {
-    BuyQuantityDialog dialog(4, 2000, kCigarettes);
+    BuyQuantityDialog dialog(buyLine(2000, 4, kCigarettes), 4, 0, 4);
     EXPECT_EQ(dialog.templateId(), 131);
     expectLayout(dialog, "买多少？", 263, 87,
                  {
@@ -64,7 +70,7 @@ TEST(QuantityDialogs, BuyDialogIsLaidOutFromItsTable)
 
 TEST(QuantityDialogs, SellDialogIsLaidOutFromItsTable)
 {
-    SellQuantityDialog dialog(15, utf8ToGbk("您有15个水货手机，想卖出多少？"));
+    SellQuantityDialog dialog(utf8ToGbk("您有15个水货手机，想卖出多少？"), 15, 0, 15);
     EXPECT_EQ(dialog.templateId(), 130);
     expectLayout(dialog, "卖多少？", 263, 87,
                  {
@@ -80,7 +86,7 @@ TEST(QuantityDialogs, SellDialogIsLaidOutFromItsTable)
 
 TEST(QuantityDialogs, BuyOpensAtTheLimitWithOkFocusedSoEnterBuysAll)
 {
-    BuyQuantityDialog dialog(4, 2000, kCigarettes);
+    BuyQuantityDialog dialog(buyLine(2000, 4, kCigarettes), 4, 0, 4);
     std::string line;
     QString entry;
     bool okFocused = false;
@@ -103,12 +109,12 @@ TEST(QuantityDialogs, BuyOpensAtTheLimitWithOkFocusedSoEnterBuysAll)
     EXPECT_EQ(arrowsLower, 1);
     EXPECT_EQ(arrowsUpper, 4);
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dialog.quantity(), 4);
+    EXPECT_EQ(dialog.number(), 4);
 }
 
 TEST(QuantityDialogs, BuyRefusesOneAboveTheLimitAndTextThenTakesATypedQuantity)
 {
-    BuyQuantityDialog dialog(4, 2000, kCigarettes);
+    BuyQuantityDialog dialog(buyLine(2000, 4, kCigarettes), 4, 0, 4);
     QString aboveLimit, letters, empty, negative;
     bool focusBackInEdit = false;
     ModalScript script;
@@ -137,12 +143,12 @@ TEST(QuantityDialogs, BuyRefusesOneAboveTheLimitAndTextThenTakesATypedQuantity)
     EXPECT_EQ(empty, QStringLiteral("Please enter an integer."));
     EXPECT_EQ(negative, QStringLiteral("Please enter an integer between 0 and 4."));
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dialog.quantity(), 3);
+    EXPECT_EQ(dialog.number(), 3);
 }
 
 TEST(QuantityDialogs, BuyWithAFullRoomOffersOnlyZero)
 {
-    BuyQuantityDialog dialog(0, 2000, kCigarettes);
+    BuyQuantityDialog dialog(buyLine(2000, 0, kCigarettes), 0, 0, 0);
     std::string line;
     QString entry, refusal;
     std::int32_t arrowsLower = 0, arrowsUpper = -1;
@@ -174,13 +180,13 @@ TEST(QuantityDialogs, BuyWithAFullRoomOffersOnlyZero)
     EXPECT_EQ(arrowsLower, 1);
     EXPECT_EQ(arrowsUpper, 0);
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dialog.quantity(), 0);
+    EXPECT_EQ(dialog.number(), 0);
 }
 
 TEST(QuantityDialogs, CancelAfterEditingReturnsCancelWhicheverWayItComes)
 {
     for (int way = 0; way < 2; ++way) {
-        BuyQuantityDialog dialog(4, 2000, kCigarettes);
+        BuyQuantityDialog dialog(buyLine(2000, 4, kCigarettes), 4, 0, 4);
         ModalScript script;
         script.then([way](QWidget* d) {
             typeInto(d, 1053, QStringLiteral("2"));
@@ -193,13 +199,13 @@ TEST(QuantityDialogs, CancelAfterEditingReturnsCancelWhicheverWayItComes)
         script.run([&] { result = dialog.runModal(); });
         ASSERT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
         EXPECT_EQ(result, IDCANCEL) << "way " << way;
-        EXPECT_EQ(dialog.quantity(), 4) << "a cancelled entry is not read";
+        EXPECT_EQ(dialog.number(), 4) << "a cancelled entry is not read";
     }
 }
 
 TEST(QuantityDialogs, ArrowsStepWithinOneToTheLimit)
 {
-    BuyQuantityDialog dialog(3, 2000, kCigarettes);
+    BuyQuantityDialog dialog(buyLine(2000, 3, kCigarettes), 3, 0, 3);
     QStringList seen;
     ModalScript script;
     script.then([&](QWidget* d) {
@@ -220,7 +226,7 @@ TEST(QuantityDialogs, ArrowsStepWithinOneToTheLimit)
     ASSERT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
     EXPECT_EQ(seen, QStringList({"3", "2", "1", "1", "2"}));
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dialog.quantity(), 2);
+    EXPECT_EQ(dialog.number(), 2);
 }
 
 TEST(QuantityDialogs, SellShowsItsQuestionAndAcceptsZeroToAll)
@@ -231,7 +237,7 @@ TEST(QuantityDialogs, SellShowsItsQuestionAndAcceptsZeroToAll)
         std::int32_t expected;
     };
     for (const Case& c : {Case{QString(), 15}, Case{QStringLiteral("0"), 0}, Case{QStringLiteral(" 7 "), 7}}) {
-        SellQuantityDialog dialog(15, prompt);
+        SellQuantityDialog dialog(prompt, 15, 0, 15);
         std::string shown;
         QString entry;
         bool okFocused = false;
@@ -251,13 +257,13 @@ TEST(QuantityDialogs, SellShowsItsQuestionAndAcceptsZeroToAll)
         EXPECT_EQ(entry, QStringLiteral("15"));
         EXPECT_TRUE(okFocused);
         EXPECT_EQ(result, IDOK);
-        EXPECT_EQ(dialog.quantity(), c.expected);
+        EXPECT_EQ(dialog.number(), c.expected);
     }
 }
 
 TEST(QuantityDialogs, SellRefusesMoreThanHeldAndCancelsWithGiveUp)
 {
-    SellQuantityDialog dialog(15, utf8ToGbk("您有15个水货手机，想卖出多少？"));
+    SellQuantityDialog dialog(utf8ToGbk("您有15个水货手机，想卖出多少？"), 15, 0, 15);
     QString refusal;
     ModalScript script;
     refuse(script, 1053, QStringLiteral("16"), refusal);
@@ -272,8 +278,8 @@ TEST(QuantityDialogs, SellRefusesMoreThanHeldAndCancelsWithGiveUp)
 TEST(QuantityDialogs, LongestTextsFitTheirPlaces)
 {
     // The longest goods name with a cash figure of eight digits.
-    BuyQuantityDialog buy(100, 99999999, utf8ToGbk("《上海小宝贝》（禁书）"));
-    SellQuantityDialog sell(100, utf8ToGbk("您有100个《上海小宝贝》（禁书），想卖出多少？"));
+    BuyQuantityDialog buy(buyLine(99999999, 100, utf8ToGbk("《上海小宝贝》（禁书）")), 100, 0, 100);
+    SellQuantityDialog sell(utf8ToGbk("您有100个《上海小宝贝》（禁书），想卖出多少？"), 100, 0, 100);
     for (platform::TemplateDialog* dialog : {static_cast<platform::TemplateDialog*>(&buy),
                                              static_cast<platform::TemplateDialog*>(&sell)}) {
         ModalScript script;

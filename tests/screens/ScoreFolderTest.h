@@ -3,7 +3,7 @@
 // an unwritable list causes as a recorded exit code instead of suffering it.
 
 #include "platform/ReportList.h"
-#include "screens/ScoreFile.h"
+#include "screens/ScoreKeeper.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -12,21 +12,12 @@
 
 class ScoreFolderTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        scorefile::redirect(scoreFile());
-        scorefile::setProcessEnd([this](int code) { exitCodes.push_back(code); });
-    }
-    void TearDown() override
-    {
-        scorefile::redirect(QString());
-        scorefile::setProcessEnd(nullptr);
-    }
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
     QString scoreFile() const { return folder.filePath("score.txt"); }
 
     QTemporaryDir folder;
     std::vector<int> exitCodes;
+    ScoreKeeper scores{scoreFile(), [this](int code) { exitCodes.push_back(code); }};
 };
 
 // One row of a list, column by column.

@@ -1,11 +1,12 @@
 // Shows one of the game's windows with believable figures and keeps it open until the process
 // is stopped, so screenshots can be taken of the real windows.
-// Usage: screens_gallery game|buy|sell|amount|bank|hospital|repay|airport|news|diary
+// Usage: screens_gallery game|buy|sell|amount|bank|hospital|repay|airport|about|news|diary
 
 #include "GamePlayer.h"
 #include "app/artwork/Artwork.h"
 #include "platform/Gbk.h"
 #include "rules/Random.h"
+#include "screens/AboutDialog.h"
 #include "screens/AirportDialog.h"
 #include "screens/AmountDialog.h"
 #include "screens/BankDialog.h"
@@ -55,8 +56,8 @@ void tradeForAFewDays()
             pressKey(dialog, Qt::Key_Return);
         });
     script.run([] {
-        rules::seedRandom(20261207);
-        GameDialog window;
+        rules::GameRandom random(20261207);
+        GameDialog window(random);
         window.runModal();
     });
 }
@@ -64,10 +65,10 @@ void tradeForAFewDays()
 std::unique_ptr<platform::TemplateDialog> dialogNamed(const char* name)
 {
     if (!std::strcmp(name, "buy"))
-        return std::make_unique<BuyQuantityDialog>(38, 1900, utf8ToGbk("盗版VCD、游戏"));
+        return std::make_unique<BuyQuantityDialog>(utf8ToGbk("1900元人民币,最多可以买38个盗版VCD、游戏。"), 38, 0, 38);
     if (!std::strcmp(name, "sell"))
         return std::make_unique<SellQuantityDialog>(
-            38, utf8ToGbk("您有38个《上海小宝贝》（禁书），想卖出多少？"));
+            utf8ToGbk("您有38个《上海小宝贝》（禁书），想卖出多少？"), 38, 0, 38);
     if (!std::strcmp(name, "amount"))
         return std::make_unique<AmountDialog>(utf8ToGbk("您存多少钱?"), 2000, 0, 2000);
     if (!std::strcmp(name, "bank"))
@@ -85,6 +86,8 @@ std::unique_ptr<platform::TemplateDialog> dialogNamed(const char* name)
         return std::make_unique<DiaryDialog>(utf8ToGbk("俺明天回家乡，快把全部货物卖掉。"));
     if (!std::strcmp(name, "airport"))
         return std::make_unique<AirportDialog>();
+    if (!std::strcmp(name, "about"))
+        return std::make_unique<AboutDialog>();
     return nullptr;
 }
 

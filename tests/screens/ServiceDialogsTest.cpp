@@ -77,7 +77,7 @@ struct BankVisit {
             AmountDialog prompt(utf8ToGbk(isDeposit ? "您存多少钱?" : "您提走多少钱?"), bound, 0, bound);
             bankOpenDuringPrompt = bank.isVisible();
             if (prompt.runModal() == IDOK)
-                amount = prompt.amount();
+                amount = prompt.number();
             bankOpenDuringPrompt = bankOpenDuringPrompt && bank.isVisible();
         });
         return bank.runModal();
@@ -166,7 +166,7 @@ TEST(ServiceDialogs, AmountOpensAtThePresetAndEnterAcceptsIt)
     EXPECT_EQ(seen.arrowsLower, 1);
     EXPECT_EQ(seen.arrowsUpper, 2000);
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dialog.amount(), 2000);
+    EXPECT_EQ(dialog.number(), 2000);
 }
 
 TEST(ServiceDialogs, BankEnterDepositsThroughTheAmountPromptAboveIt)
@@ -310,7 +310,7 @@ TEST(ServiceDialogs, HospitalAtHealth99AllowsExactlyOnePoint)
     EXPECT_EQ(stepped, QStringList({"1", "1"}));
     EXPECT_EQ(refusal, QStringLiteral("Please enter an integer between 1 and 1."));
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dialog.points(), 1);
+    EXPECT_EQ(dialog.number(), 1);
 }
 
 TEST(ServiceDialogs, HospitalShowsTheDoctorsBagAndCancelsWithTheComplaint)
@@ -359,7 +359,7 @@ TEST(ServiceDialogs, RepayOffersTheWholeDebtAndStepsBoundsBeyondSixteenBits)
     EXPECT_EQ(seen.arrowsUpper, 100000) << "not cut to 16 bits";
     EXPECT_EQ(stepped, QStringLiteral("99999"));
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(dialog.amount(), 99999);
+    EXPECT_EQ(dialog.number(), 99999);
 }
 
 TEST(ServiceDialogs, RepayRefusesMoreThanTheDebtAndCancelsWithPah)

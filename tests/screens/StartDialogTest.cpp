@@ -11,7 +11,6 @@
 #include "screens/HighScoreDialog.h"
 #include "screens/MessageDialog.h"
 #include "screens/NewsDialog.h"
-#include "screens/ScoreFile.h"
 #include "screens/StartDialog.h"
 
 #include <QAction>
@@ -79,6 +78,8 @@ public:
     using GameAction = std::function<void(GameDialog&)>;
     using ListLook = std::function<void(HighScoreDialog&)>;
 
+    explicit ScreenFlow(ScoreKeeper& scores) : scores_(scores) {}
+
     ScreenFlow& onStartScreen(Step step)
     {
         startScreenSteps_.push_back(std::move(step));
@@ -107,7 +108,7 @@ public:
         ModalScript script;
         script.otherwise([this](QWidget* dialog) { respond(dialog); });
         script.run([&] {
-            StartDialog screen(std::move(game));
+            StartDialog screen(scores_, std::move(game));
             result = screen.runModal();
             finalWealth = screen.finalWealth();
         });
@@ -190,6 +191,7 @@ private:
         step(dialog);
     }
 
+    ScoreKeeper& scores_;
     std::deque<Step> startScreenSteps_;
     std::deque<GameAction> games_;
     std::deque<ListLook> lists_;
@@ -231,7 +233,7 @@ protected:
         return utf8ToGbk("《北京游戏报》报道: 玩家“") + utf8ToGbk(name) + utf8ToGbk("”在北京没挣着钱，被遣送回家。");
     }
 
-    ScreenFlow flow;
+    ScreenFlow flow{scores};
 };
 
 QStringList labelTexts(QWidget* dialog)
@@ -333,7 +335,7 @@ TEST_F(StartDialogTest, AWinningGameEntersTheListWithItsRowSelectedAndRewritesTh
     bool savedBeforeShown = false;
     flow.onStartScreen([](QWidget* dialog) {
             typeName(dialog, utf8("货郎张三"));
-            rules::seedRandom(kWinningSeed);
+            GameDialog::runRandom() = rules::GameRandom(kWinningSeed);
             pressKey(dialog, Qt::Key_Return);
         })
         .inGame([&](GameDialog& window) {
@@ -344,8 +346,8 @@ TEST_F(StartDialogTest, AWinningGameEntersTheListWithItsRowSelectedAndRewritesTh
             score::ScoreTable onFile;
             score::loadScores(QFile::encodeName(scoreFile()).toStdString(), onFile);
             savedBeforeShown = onFile[4].money == 173934;
-            highlight = list.highlightRow();
             platform::ReportList* rows = list.list(HighScoreDialog::kList);
+            highlight = rows->selectedRow();
             if (rows->selectedRow() >= 0)
                 selectedRow = rowTexts(rows, rows->selectedRow());
         })
@@ -411,7 +413,7 @@ TEST_F(StartDialogTest, TwoGamesInOneRunTheSecondFreshWithTheNameKept)
     QString nameAfterward;
     flow.onStartScreen([](QWidget* dialog) {
             // A first day without events, so that the good bought is still in the room.
-            rules::seedRandom(kQuietSeed);
+            GameDialog::runRandom() = rules::GameRandom(kQuietSeed);
             typeNameAndStart("阿福")(dialog);
         })
         .inGame([&](GameDialog& window) {

@@ -1,7 +1,7 @@
 // The row of cells: the scale, the centring and the packing.
 
-#include "widgets/CharacterGlyph.h"
-#include "widgets/GlyphLayout.h"
+#include "widgets/SegmentGlyph.h"
+#include "widgets/SegmentDisplay.h"
 
 #include <gtest/gtest.h>
 

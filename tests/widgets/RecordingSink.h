@@ -1,7 +1,7 @@
 #pragma once
 // Records what a glyph emits, outline by outline, for exact comparison.
 
-#include "widgets/PathSink.h"
+#include "widgets/SegmentOutline.h"
 
 #include <vector>
 

@@ -1,9 +1,8 @@
 // Characters to glyphs, GBK-aware byte walks, ticker segments and the tips file.
 
-#include "widgets/CharacterGlyph.h"
-#include "widgets/TickerControl.h"
 #include "widgets/GbkBytes.h"
-#include "widgets/TickerSegments.h"
+#include "widgets/SegmentGlyph.h"
+#include "widgets/TickerControl.h"
 #include "widgets/TipsFile.h"
 
 #include <QElapsedTimer>
@@ -138,7 +137,8 @@ TEST(TipsFile, IsReadWholeAndABoundlessOneEndsAtAWholeSegment)
     const QString path = dir.filePath("tips.txt");
 
     // Tens of thousands of tips, a MiB and more: every one arrives, and the ticker takes them
-    // within a start-up's patience.
+    // within a start-up's patience. Here that is well under a second; the bound is loose for a
+    // loaded test machine and still catches work that grows with the square of the text.
     std::string many = "|";
     int count = 0;
     while (many.size() < 1024 * 1024) {
@@ -150,11 +150,11 @@ TEST(TipsFile, IsReadWholeAndABoundlessOneEndsAtAWholeSegment)
     QElapsedTimer clock;
     clock.start();
     ticker.loadTipsFile(path, 0xFFFFFF, 0x2BFFFF, "Comic Sans MS", 17, 4);
-    EXPECT_GT(ticker.textWidth(), 0); // measured for the first frame
+    ticker.grab(); // the first frame measures the text
     const qint64 loadMs = clock.elapsed();
     EXPECT_EQ(ticker.getText(), many);
     EXPECT_EQ(tickerSegments(ticker.getText()).size(), std::size_t(count));
-    EXPECT_LT(loadMs, 2000);
+    EXPECT_LT(loadMs, 10000);
 
     // Past the bound the text stops after the last bar before it; a bar inside a double-byte
     // character is no bar.

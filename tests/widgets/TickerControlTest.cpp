@@ -2,15 +2,16 @@
 
 #include "PixelHelpers.h"
 
-#include "widgets/Gradient.h"
 #include "widgets/TickerControl.h"
 #include "widgets/TipsFile.h"
 
+#include <QAbstractEventDispatcher>
 #include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimerEvent>
 #include <gtest/gtest.h>
 
 using namespace widgets;
@@ -34,7 +35,16 @@ int topRowOf(const QImage& image, QColor colour, int from, int to)
     return -1;
 }
 
-// A 400 x 40 strip in white and yellow at font height 24, started and held still.
+// The strip's timer ticked by hand: no test here runs the event loop in between.
+void tick(TickerControl& ticker)
+{
+    const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(&ticker);
+    ASSERT_EQ(timers.size(), 1) << "a running strip has its one timer";
+    QTimerEvent event(timers.first().timerId);
+    QCoreApplication::sendEvent(&ticker, &event);
+}
+
+// A 400 x 40 strip in white and yellow at font height 24, started: the text waits at 400.
 void startHeld(TickerControl& ticker, const std::string& text)
 {
     ticker.resize(400, 40);
@@ -42,19 +52,28 @@ void startHeld(TickerControl& ticker, const std::string& text)
     ticker.setColours(rgb(255, 255, 255), rgb(255, 255, 43));
     ticker.setFontSize(24);
     ticker.start();
-    ticker.pause();
 }
 
-// One step that puts the start of the text at column 10.
+// One step from the right edge that puts the start of the text at column 10.
 void moveToColumnTen(TickerControl& ticker)
 {
-    ticker.setStep(ticker.scrollX() - 10);
-    ticker.scrollOneStep();
+    ticker.setStep(ticker.width() - 10);
+    tick(ticker);
+}
+
+// Leftmost column holding a pixel of `colour` left of the grip, or -1.
+int leftColumnOf(const QImage& image, QColor colour)
+{
+    for (int x = 0; x < image.width() - 6; ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (QColor(image.pixel(x, y)) == colour)
+                return x;
+    return -1;
 }
 
 } // namespace
 
-TEST(Gradient, SixtyBandsStepFromGreenToBlueAndTheLastTakesTheRest)
+TEST(TickerGradient, SixtyBandsStepFromGreenToBlueAndTheLastTakesTheRest)
 {
     QImage image(65, 4, QImage::Format_RGB32);
     image.fill(Qt::black);
@@ -75,7 +94,6 @@ TEST(TickerControl, BackgroundIsTheBandedGradientWithTheGripAtTheRightEnd)
     ticker.resize(600, 24);
     ticker.setText("");
     ticker.start();
-    ticker.pause();
     const QImage image = grabbed(ticker);
     for (int i = 0; i < 59; ++i) {
         EXPECT_EQ(at(image, i * 10 + 5, 20), bandColour(i)) << i;
@@ -95,12 +113,11 @@ TEST(TickerControl, SegmentsAlternateColourAndTheSecondSitsThreePixelsLower)
 {
     TickerControl ticker;
     startHeld(ticker, "|MM|MM|MM|");
-    EXPECT_EQ(ticker.scrollX(), 400);
+    EXPECT_EQ(leftColumnOf(grabbed(ticker), QColor(255, 255, 255)), -1) << "waiting at the right edge";
     moveToColumnTen(ticker);
-    ASSERT_EQ(ticker.scrollX(), 10);
 
     const QImage image = grabbed(ticker);
-    const int w = QFontMetrics(ticker.tickerFont()).horizontalAdvance(QStringLiteral("MM"));
+    const int w = QFontMetrics(ticker.font()).horizontalAdvance(QStringLiteral("MM"));
     const QColor white(255, 255, 255), yellow(255, 255, 43);
     const int firstTop = topRowOf(image, white, 10, 10 + w);
     const int secondTop = topRowOf(image, yellow, 10 + w, 10 + 2 * w);
@@ -133,8 +150,7 @@ TEST(TickerControl, ColoursAndHeightChangedAfterAPaintShowAtTheNextOne)
     // A taller strip, started again, shows the same text in full at its new right edge.
     ticker.resize(400, 80);
     ticker.start();
-    ticker.pause();
-    ticker.scrollOneStep();
+    tick(ticker);
     image = grabbed(ticker);
     EXPECT_EQ(topRowOf(image, red, 0, 394), redTop);
     EXPECT_EQ(topRowOf(image, blue, 0, 394), redTop + 3);
@@ -158,9 +174,8 @@ TEST(TickerControl, OnlyClosedSegmentsAreDrawn)
         ticker.resize(300, 30);
         ticker.setText(text);
         ticker.start();
-        ticker.pause();
         ticker.setStep(300);
-        ticker.scrollOneStep();
+        tick(ticker);
         return grabbed(ticker);
     };
     const QImage blank = rendered("");
@@ -172,46 +187,60 @@ TEST(TickerControl, OnlyClosedSegmentsAreDrawn)
 
 TEST(TickerControl, TextReentersFromTheRightOnceItHasFullyLeft)
 {
+    const auto atColumnTen = [] {
+        TickerControl ticker;
+        ticker.resize(300, 30);
+        ticker.setText("|AB|CD|");
+        ticker.start();
+        ticker.setStep(290);
+        tick(ticker);
+        return grabbed(ticker);
+    };
     TickerControl ticker;
     ticker.resize(300, 30);
     ticker.setText("|AB|CD|");
     ticker.start();
-    ticker.pause();
-    const int w = ticker.textWidth();
+    // The whole text's width, bars included.
+    const int w = QFontMetrics(ticker.font()).horizontalAdvance(QStringLiteral("|AB|CD|"));
     ASSERT_GT(w, 0);
     ticker.setStep(300 + w - 1);
-    ticker.scrollOneStep();
-    grabbed(ticker);
-    EXPECT_EQ(ticker.scrollX(), 1 - w); // one column still showing
+    tick(ticker);
+    grabbed(ticker); // one column of the text still on the strip: it goes on from there
     ticker.setStep(1);
-    ticker.scrollOneStep();
-    grabbed(ticker);
-    EXPECT_EQ(ticker.scrollX(), 300);
+    tick(ticker);
+    grabbed(ticker); // wholly gone: back to the right edge, 300
+    ticker.setStep(290);
+    tick(ticker);
+    const QImage image = grabbed(ticker);
+    EXPECT_GE(leftColumnOf(image, QColor(255, 255, 255)), 10);
+    EXPECT_EQ(image, atColumnTen());
 }
 
 TEST(TickerControl, TimerMovesTheTextByItsStepAndPauseHoldsIt)
 {
     TickerControl ticker;
     ticker.resize(200, 20);
-    ticker.setText("|tip|");
+    ticker.setText("|MMMM|");
     ticker.setStep(2);
     ticker.start();
     EXPECT_TRUE(ticker.isRunning());
-    QTRY_VERIFY_WITH_TIMEOUT(ticker.scrollX() <= 196, 2000);
-    EXPECT_EQ((200 - ticker.scrollX()) % 2, 0);
+    const QColor white(255, 255, 255);
+    const auto left = [&] { return leftColumnOf(grabbed(ticker), white); };
+    QTRY_VERIFY_WITH_TIMEOUT(left() >= 0 && left() < 190, 2000);
 
     ticker.pause();
     EXPECT_FALSE(ticker.isRunning());
-    const int held = ticker.scrollX();
+    const int held = left();
     QTest::qWait(3 * TickerControl::ScrollIntervalMs);
-    EXPECT_EQ(ticker.scrollX(), held);
+    EXPECT_EQ(left(), held);
 
     ticker.resume();
     EXPECT_TRUE(ticker.isRunning());
-    QTRY_VERIFY_WITH_TIMEOUT(ticker.scrollX() < held, 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(left() < held, 2000);
+    EXPECT_EQ((held - left()) % 2, 0) << "two pixels a tick";
 }
 
-TEST(TickerControl, HoverPausesWithABumpBorderAndLeavingResumes)
+TEST(TickerControl, ThePointerOverItHoldsItWithABumpBorderAndLeavingLetsItGo)
 {
     QWidget window;
     window.resize(400, 100);
@@ -221,11 +250,12 @@ TEST(TickerControl, HoverPausesWithABumpBorderAndLeavingResumes)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     ticker->start();
+    QWindow* screenWindow = window.windowHandle();
+    QTest::mouseMove(screenWindow, QPoint(200, 20));
 
     const QImage before = grabbed(*ticker);
-    ticker->hoverAt(ticker->mapToGlobal(QPoint(150, 12)));
+    QTest::mouseMove(screenWindow, ticker->mapTo(&window, QPoint(150, 12)));
     EXPECT_FALSE(ticker->isRunning());
-    EXPECT_EQ(ticker->edgeType(), edge::Bump);
     EXPECT_EQ(ticker->edgeFlags(), edge::AllSides);
     const QImage bumped = grabbed(*ticker);
     const QColor gradientLeft = at(before, 0, 12);
@@ -233,14 +263,15 @@ TEST(TickerControl, HoverPausesWithABumpBorderAndLeavingResumes)
     EXPECT_NE(at(bumped, 0, 12), gradientLeft);
     EXPECT_EQ(at(bumped, 0, 12).rgb(), ticker->palette().color(QPalette::Midlight).rgb());
     EXPECT_EQ(at(bumped, 1, 12).rgb(), ticker->palette().color(QPalette::Shadow).rgb());
+    EXPECT_EQ(at(bumped, 299, 20).rgb(), ticker->palette().color(QPalette::Shadow).rgb());
+    EXPECT_EQ(at(bumped, 298, 20).rgb(), ticker->palette().color(QPalette::Midlight).rgb());
 
     // Still over it: stays paused.
-    ticker->hoverAt(ticker->mapToGlobal(QPoint(299, 23)));
+    QTest::mouseMove(screenWindow, ticker->mapTo(&window, QPoint(299, 23)));
     EXPECT_FALSE(ticker->isRunning());
 
-    ticker->hoverAt(ticker->mapToGlobal(QPoint(300, 12)));
+    QTest::mouseMove(screenWindow, ticker->mapTo(&window, QPoint(300, 12)));
     EXPECT_TRUE(ticker->isRunning());
-    EXPECT_EQ(ticker->edgeType(), edge::Sunken);
     EXPECT_EQ(ticker->edgeFlags(), edge::Flat);
     EXPECT_EQ(at(grabbed(*ticker), 0, 12), gradientLeft);
 }
@@ -251,10 +282,13 @@ TEST(TickerControl, ResumeWhileRunningKeepsTheTimer)
     ticker.resize(100, 20);
     ticker.setStep(1);
     ticker.start();
-    const int x = ticker.scrollX();
+    const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(&ticker);
+    ASSERT_EQ(timers.size(), 1);
     ticker.resume();
-    EXPECT_EQ(ticker.scrollX(), x);
     EXPECT_TRUE(ticker.isRunning());
+    const auto after = QAbstractEventDispatcher::instance()->registeredTimers(&ticker);
+    ASSERT_EQ(after.size(), 1);
+    EXPECT_EQ(after.first().timerId, timers.first().timerId) << "the same timer, its phase kept";
 }
 
 TEST(TickerControl, LoadTipsConfiguresAndStartsAndAMissingFileLeavesItBlank)
@@ -268,9 +302,9 @@ TEST(TickerControl, LoadTipsConfiguresAndStartsAndAMissingFileLeavesItBlank)
     EXPECT_EQ(ticker.getText(), TickerControl::MissingTipsText);
     EXPECT_TRUE(ticker.isRunning());
     EXPECT_EQ(ticker.step(), 4);
-    EXPECT_EQ(ticker.fontHeight(), 17);
-    EXPECT_EQ(ticker.altTextColour(), rgb(255, 255, 43));
-    EXPECT_EQ(ticker.scrollX(), 300);
+    EXPECT_EQ(ticker.font().family(), QStringLiteral("Comic Sans MS"));
+    // The message holds no bar: the strip shows its background only.
+    EXPECT_EQ(leftColumnOf(grabbed(ticker), QColor(255, 255, 255)), -1);
 
     const std::string tips = "|first|second|";
     std::string scrambled;
@@ -282,25 +316,23 @@ TEST(TickerControl, LoadTipsConfiguresAndStartsAndAMissingFileLeavesItBlank)
     file.close();
     ticker.loadTipsFile(dir.filePath("tips.txt"), 0xFFFFFF, 0x2BFFFF, "Comic Sans MS", 17, 4);
     EXPECT_EQ(ticker.getText(), tips);
+    // From the right edge, four pixels a tick, the second tip in yellow.
+    const int first = QFontMetrics(ticker.font()).horizontalAdvance(QStringLiteral("first"));
+    for (int i = 0; i < (first + 10) / 4 + 1; ++i)
+        tick(ticker);
+    EXPECT_GE(leftColumnOf(grabbed(ticker), QColor(255, 255, 43)), 0);
+    EXPECT_GE(leftColumnOf(grabbed(ticker), QColor(255, 255, 255)), 0);
 }
 
 TEST(TickerControl, FontIsMadeOnlyBySetFontSize)
 {
     TickerControl ticker;
-    EXPECT_EQ(ticker.tickerFont().family(), QStringLiteral("Comic Sans MS"));
+    EXPECT_EQ(ticker.font().family(), QStringLiteral("Comic Sans MS"));
     ticker.setFontName("WenQuanYi Micro Hei");
-    EXPECT_EQ(ticker.tickerFont().family(), QStringLiteral("Comic Sans MS"));
+    EXPECT_EQ(ticker.font().family(), QStringLiteral("Comic Sans MS"));
     ticker.setFontSize(17);
-    EXPECT_EQ(ticker.tickerFont().family(), QStringLiteral("WenQuanYi Micro Hei"));
+    EXPECT_EQ(ticker.font().family(), QStringLiteral("WenQuanYi Micro Hei"));
     // A positive height is the whole character cell.
-    EXPECT_LE(QFontMetrics(ticker.tickerFont()).height(), 17 + 1);
-    EXPECT_GE(QFontMetrics(ticker.tickerFont()).height(), 17 - 2);
-}
-
-TEST(TickerControl, GripImageColumns)
-{
-    const QImage grip = TickerControl::gripImage();
-    EXPECT_EQ(grip.size(), QSize(6, 15));
-    EXPECT_EQ(QColor(grip.pixel(2, 7)), QColor(128, 128, 128));
-    EXPECT_EQ(QColor(grip.pixel(4, 0)), QColor(255, 255, 255));
+    EXPECT_LE(QFontMetrics(ticker.font()).height(), 17 + 1);
+    EXPECT_GE(QFontMetrics(ticker.font()).height(), 17 - 2);
 }

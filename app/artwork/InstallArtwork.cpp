@@ -1,8 +1,0 @@
-#include "app/artwork/Artwork.h"
-
-#include "platform/Resources.h"
-
-void installGameArtwork()
-{
-    platform::setResourceSource({gameBitmap, gameIcon});
-}
