@@ -77,6 +77,7 @@ TEST_F(InstallTest, EveryFileOfTheGameLandsInItsPlace)
 
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
         const QString icon = installed(QString("share/icons/hicolor/%1x%1/apps/dushihuolang.png").arg(size));
+        EXPECT_TRUE(bytesOf(icon).startsWith("\x89PNG\r\n\x1a\n")) << icon.toStdString();
         const QImage image(icon);
         ASSERT_FALSE(image.isNull()) << icon.toStdString();
         EXPECT_EQ(image.size(), QSize(size, size)) << icon.toStdString();
