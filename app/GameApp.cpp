@@ -14,8 +14,10 @@ int GameApp::run(const char* programPath)
     char* argv[] = {const_cast<char*>(programPath), nullptr};
     QApplication application(argc, argv);
     installGameArtwork();
+    // The desktop entry this program belongs to: its icon and name in the task list.
+    QGuiApplication::setDesktopFileName(QStringLiteral("cn.dushihuolang.DushiHuolang"));
 
-    ScoreKeeper scores(platform::fileBesideExecutable(QStringLiteral("score.txt")));
+    ScoreKeeper scores(platform::scoreFilePath());
     StartDialog startScreen(scores);
     startScreen.runModal();
     // The start screen was the whole program; its result is not looked at.

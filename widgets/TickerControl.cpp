@@ -130,7 +130,7 @@ void TickerControl::resume()
 void TickerControl::loadTips(ColorRef textColour, ColorRef altTextColour, const QString& face,
                              int height, int step)
 {
-    loadTipsFile(platform::fileBesideExecutable(QStringLiteral("tips.txt")), textColour,
+    loadTipsFile(platform::tipsFilePath(), textColour,
                  altTextColour, face, height, step);
 }
 

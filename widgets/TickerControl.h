@@ -51,7 +51,7 @@ public:
     // Restarts the timer only when paused, so a running strip keeps its phase.
     void resume();
 
-    // Reads "tips.txt" beside the executable, then sets colours, font and step and starts.
+    // Reads the game's tips file (see platform/AppFiles), then sets colours, font and step and starts.
     void loadTips(ColorRef textColour, ColorRef altTextColour, const QString& face, int height,
                   int step);
     void loadTipsFile(const QString& path, ColorRef textColour, ColorRef altTextColour,
