@@ -1,5 +1,6 @@
 #include "widgets/SegmentDisplay.h"
 
+#include "widgets/Accessible.h"
 #include "widgets/GbkBytes.h"
 #include "widgets/OffscreenDC.h"
 
@@ -77,6 +78,7 @@ SegmentDisplay::SegmentDisplay(QWidget* parent, std::uint32_t style)
     setAutoFillBackground(false);
     // Like a plain label, the panel leaves the pointer's moves to its window.
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    installAccessibleInterfaces();
 }
 
 void SegmentDisplay::SetText(const char* text)
@@ -87,6 +89,7 @@ void SegmentDisplay::SetText(const char* text)
     text_ = bytes;
     glyphsStale_ = true;
     update();
+    announceValueChange(this);
 }
 
 void SegmentDisplay::SetSegmentColors(ColorRef unlit, ColorRef lit)

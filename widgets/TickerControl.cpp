@@ -2,6 +2,7 @@
 
 #include "platform/AppFiles.h"
 #include "platform/Gbk.h"
+#include "widgets/Accessible.h"
 #include "widgets/TipsFile.h"
 
 #include <QFontMetrics>
@@ -77,6 +78,7 @@ TickerControl::TickerControl(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves without a button reach the strip only with tracking on.
     setMouseTracking(true);
+    installAccessibleInterfaces();
 }
 
 void TickerControl::setText(const std::string& text)
@@ -185,6 +187,20 @@ void TickerControl::layoutText()
         const QString segment = platform::fromGbk(bytes);
         segments_.push_back({segment, metrics.horizontalAdvance(segment)});
     }
+}
+
+QString TickerControl::textInView()
+{
+    layoutText();
+    const int width = clientRect_.isValid() ? clientRect_.width() : this->width();
+    QStringList shown;
+    int x = scrollX_;
+    for (const Segment& segment : segments_) {
+        if (x < width && x + segment.width > 0)
+            shown << segment.text;
+        x += segment.width;
+    }
+    return shown.join(QLatin1Char(' '));
 }
 
 void TickerControl::timerEvent(QTimerEvent* event)

@@ -57,6 +57,9 @@ public:
     void loadTipsFile(const QString& path, ColorRef textColour, ColorRef altTextColour,
                       const QString& face, int height, int step);
 
+    // The segments at least partly inside the strip now, left to right, one blank between.
+    QString textInView();
+
     bool isRunning() const { return timer_.isActive(); }
     int step() const { return step_; }
     std::uint32_t edgeFlags() const { return edgeFlags_; }
