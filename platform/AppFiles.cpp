@@ -17,11 +17,6 @@ bool keepsFilesBesideItself(const QString& programDir)
 
 } // namespace
 
-QString fileBesideExecutable(const QString& fileName)
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
-}
-
 QString tipsFilePath(const QString& programDir)
 {
     if (keepsFilesBesideItself(programDir))

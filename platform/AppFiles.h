@@ -9,11 +9,7 @@
 
 namespace platform {
 
-// Full path of `fileName` in the directory of the running executable.
-// Needs a QCoreApplication to exist.
-QString fileBesideExecutable(const QString& fileName);
-
-// `programDir` is the executable's directory.
+// `programDir` is the executable's directory; the default needs a QCoreApplication.
 QString tipsFilePath(const QString& programDir = QCoreApplication::applicationDirPath());
 // The folder of an installed copy's list may not exist yet: it is made when the list is saved.
 QString scoreFilePath(const QString& programDir = QCoreApplication::applicationDirPath());

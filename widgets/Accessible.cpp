@@ -10,36 +10,25 @@ namespace widgets {
 
 namespace {
 
-class DisplayInterface : public QAccessibleWidget {
+// Read as static text; the value is what the control shows now.
+class ShownTextInterface : public QAccessibleWidget {
 public:
-    explicit DisplayInterface(SegmentDisplay* display) : QAccessibleWidget(display, QAccessible::StaticText) {}
+    explicit ShownTextInterface(QWidget* control) : QAccessibleWidget(control, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text kind) const override
     {
         if (kind != QAccessible::Value)
             return QAccessibleWidget::text(kind);
-        return platform::fromGbk(static_cast<SegmentDisplay*>(widget())->text());
-    }
-};
-
-class TickerInterface : public QAccessibleWidget {
-public:
-    explicit TickerInterface(TickerControl* ticker) : QAccessibleWidget(ticker, QAccessible::StaticText) {}
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind != QAccessible::Value)
-            return QAccessibleWidget::text(kind);
+        if (auto* display = qobject_cast<SegmentDisplay*>(widget()))
+            return platform::fromGbk(display->text());
         return static_cast<TickerControl*>(widget())->textInView();
     }
 };
 
 QAccessibleInterface* interfaceFor(const QString&, QObject* object)
 {
-    if (auto* display = qobject_cast<SegmentDisplay*>(object))
-        return new DisplayInterface(display);
-    if (auto* ticker = qobject_cast<TickerControl*>(object))
-        return new TickerInterface(ticker);
+    if (qobject_cast<SegmentDisplay*>(object) || qobject_cast<TickerControl*>(object))
+        return new ShownTextInterface(static_cast<QWidget*>(object));
     return nullptr;
 }
 

@@ -29,14 +29,20 @@ TEST(Gbk, ConvertsBothWaysAndMarksWhatItCannotHold)
     EXPECT_GE(broken.size(), 4);
 }
 
-TEST(AppFiles, FilesLieBesideTheExecutableWhateverTheWorkingDirectory)
+TEST(AppFiles, TheFilesDoNotDependOnTheWorkingDirectory)
 {
-    const QString before = fileBesideExecutable(QStringLiteral("score.txt"));
+    const QString tips = tipsFilePath();
+    const QString scores = scoreFilePath();
+    // Tips in the working directory do not make the program keep its files there.
+    QTemporaryDir working;
+    ASSERT_TRUE(working.isValid());
+    ASSERT_TRUE(QFile(working.filePath("tips.txt")).open(QIODevice::WriteOnly));
     const QString oldDir = QDir::currentPath();
-    QDir::setCurrent(QDir::tempPath());
-    EXPECT_EQ(fileBesideExecutable(QStringLiteral("score.txt")), before);
+    QDir::setCurrent(working.path());
+    EXPECT_EQ(tipsFilePath(), tips);
+    EXPECT_EQ(scoreFilePath(), scores);
     QDir::setCurrent(oldDir);
-    EXPECT_EQ(before, QCoreApplication::applicationDirPath() + QStringLiteral("/score.txt"));
+    EXPECT_FALSE(scores.startsWith(working.path()));
     EXPECT_EQ(applicationTitle(), QStringLiteral("platform_tests"));
 }
 
@@ -84,7 +90,7 @@ TEST(AppFiles, ACopyWithItsTipsBesideItKeepsBothFilesThere)
     EXPECT_EQ(tipsFilePath(unpacked.path()), unpacked.filePath("tips.txt"));
     EXPECT_EQ(scoreFilePath(unpacked.path()), unpacked.filePath("score.txt"));
     // The running test program has no tips beside it: the installed layout.
-    EXPECT_NE(scoreFilePath(), fileBesideExecutable("score.txt"));
+    EXPECT_NE(scoreFilePath(), QCoreApplication::applicationDirPath() + "/score.txt");
 }
 
 TEST(AppFiles, AnInstalledCopyReadsItsTipsUnderThePrefixAndKeepsTheListInThePlayersDataFolder)
