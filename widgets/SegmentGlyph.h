@@ -18,6 +18,12 @@ enum SegmentStyle : std::uint32_t {
     KeepAspect = 4,
 };
 
+// One segment in device pixels, open as its outline leaves it, and whether it is lit.
+struct SegmentPath {
+    QPainterPath path;
+    bool lit;
+};
+
 class SegmentGlyph {
 public:
     virtual ~SegmentGlyph() = default;
@@ -30,8 +36,9 @@ public:
     int SegmentCount() const { return segmentCount; }
     const std::vector<SegmentOutline>& Outlines() const { return outlines; }
 
-    // Every segment, lit or not, in index order, each outline closed and filled.
-    void Draw(PathSink& sink, double left, double top, double right, double bottom) const;
+    // Appends every segment, lit or not, in index order.
+    void Draw(std::vector<SegmentPath>& segments, double left, double top, double right,
+              double bottom) const;
 
 protected:
     SegmentGlyph(std::int32_t cellWidth, std::int32_t segments) : width(cellWidth), segmentCount(segments) {}

@@ -33,14 +33,13 @@ SegmentOutline SegmentOutline::transformed(Mirror mirror, int cellWidth) const
     return SegmentOutline(std::move(points), kinds_);
 }
 
-void SegmentOutline::DrawOutline(PathSink& sink, double left, double top, double right,
+void SegmentOutline::DrawOutline(QPainterPath& path, double left, double top, double right,
                                  double bottom, int cellWidth) const
 {
     const double kx = (right - left) / cellWidth;
     const double ky = (bottom - top) * CellHeightReciprocal;
     auto vertex = [&](std::size_t i) {
-        return DevicePoint{roundToPixel(left + points_[i].x * kx),
-                           roundToPixel(top + points_[i].y * ky)};
+        return QPointF(roundToPixel(left + points_[i].x * kx), roundToPixel(top + points_[i].y * ky));
     };
     auto exact = [&](std::size_t i) {
         return PointF{left + points_[i].x * kx, top + points_[i].y * ky};
@@ -51,11 +50,11 @@ void SegmentOutline::DrawOutline(PathSink& sink, double left, double top, double
     for (std::size_t i = 0; i < count;) {
         switch (kinds_[i]) {
         case PointKind::Move:
-            sink.moveTo(vertex(i));
+            path.moveTo(vertex(i));
             ++i;
             break;
         case PointKind::Line:
-            sink.lineTo(vertex(i));
+            path.lineTo(vertex(i));
             ++i;
             break;
         case PointKind::Curve: {
@@ -70,8 +69,8 @@ void SegmentOutline::DrawOutline(PathSink& sink, double left, double top, double
             for (std::size_t k = i - 1; k <= i + n; ++k)
                 fitSet.push_back(exact(k));
             const BezierControls controls = FitBezierControls(fitSet);
-            sink.cubicTo({roundToPixel(controls.c1.x), roundToPixel(controls.c1.y)},
-                         {roundToPixel(controls.c2.x), roundToPixel(controls.c2.y)},
+            path.cubicTo(QPointF(roundToPixel(controls.c1.x), roundToPixel(controls.c1.y)),
+                         QPointF(roundToPixel(controls.c2.x), roundToPixel(controls.c2.y)),
                          vertex(i + n));
             i += n + 1;
             break;

@@ -16,8 +16,6 @@ namespace widgets {
 
 namespace {
 
-// The game's timer 666; Qt numbers its timers itself, so the id names it and nothing more.
-[[maybe_unused]] constexpr int ScrollTimerId = 666;
 constexpr int GradientBands = 60;
 constexpr ColorRef GradientFrom = 0x00B432; // RGB(50, 180, 0)
 constexpr ColorRef GradientTo = 0xFF0000;   // RGB(0, 0, 255)
@@ -154,18 +152,41 @@ void TickerControl::holdUnderPointer()
     update();
 }
 
-void TickerControl::enterEvent(QEnterEvent*)
-{
-    holdUnderPointer();
-}
-
 void TickerControl::mouseMoveEvent(QMouseEvent*)
 {
     holdUnderPointer();
 }
 
-// No repaint: the next tick draws the strip without its border.
+void TickerControl::enterEvent(QEnterEvent*)
+{
+    // The window's own enter and leave tell whether the pointer left it from the strip.
+    window()->installEventFilter(this);
+    holdUnderPointer();
+}
+
+// Leaving the window straight from the strip keeps it held until the pointer is over the
+// window again. The window's leave follows this one in the same delivery: hence the queue.
 void TickerControl::leaveEvent(QEvent*)
+{
+    QMetaObject::invokeMethod(this, [this] {
+        if (!underMouse() && !windowLeft_)
+            release();
+    }, Qt::QueuedConnection);
+}
+
+bool TickerControl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window() && event->type() == QEvent::Leave)
+        windowLeft_ = true;
+    if (watched == window() && event->type() == QEvent::Enter && windowLeft_) {
+        windowLeft_ = false;
+        release();
+    }
+    return false;
+}
+
+// No repaint: the next tick draws the strip without its border.
+void TickerControl::release()
 {
     setBorder(edge::Sunken, edge::Flat);
     resume();

@@ -67,6 +67,7 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Segment {
@@ -76,6 +77,7 @@ private:
 
     // Under the pointer the strip stands, with a bump border.
     void holdUnderPointer();
+    void release();
     void layoutText();
 
     std::uint32_t edgeType_ = edge::Sunken;
@@ -95,6 +97,7 @@ private:
     int textWidth_ = 0;
     int textAscent_ = 0;
     bool layoutStale_ = true;
+    bool windowLeft_ = false;
     QImage gradient_;
 };
 

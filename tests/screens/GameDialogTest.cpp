@@ -72,9 +72,11 @@ std::vector<std::string> gbkColumn(ReportList* list, int column)
 }
 
 // A mouse move with no button held, as the window receives it.
+// The strip settles a leave after the delivery that brought it, so the queue is run too.
 void hoverWindow(GameDialog& window, QPoint inWindow)
 {
     pointerAt(&window, Pointer::Move, inWindow);
+    QCoreApplication::processEvents();
 }
 
 } // namespace

@@ -11,15 +11,16 @@
 
 using namespace widgets;
 using widgets_test::PathCommand;
+using widgets_test::DevicePoint;
 using widgets_test::RecordingSink;
 
 namespace {
 
 RecordingSink drawn(const SegmentGlyph& glyph, double left, double top, double right, double bottom)
 {
-    RecordingSink sink;
-    glyph.Draw(sink, left, top, right, bottom);
-    return sink;
+    std::vector<SegmentPath> segments;
+    glyph.Draw(segments, left, top, right, bottom);
+    return widgets_test::recorded(segments);
 }
 
 template <typename Glyph>
@@ -213,12 +214,11 @@ TEST(SegmentOutline, RoundsHalvesUpAndScalesEachAxisByItsOwnFactor)
 {
     const SegmentOutline outline({{0, 0}, {1, 0}, {1, 83}},
                                  {PointKind::Move, PointKind::Line, PointKind::Line});
-    RecordingSink sink;
+    QPainterPath path;
     // kx = 73.5 / 49 = 1.5, so x = 10 + 1.5 = 11.5 rounds up to 12; ky = 166 / 83 = 2.
-    outline.DrawOutline(sink, 10.0, 0.25, 83.5, 166.25, 49);
-    sink.closeAndFill(false);
+    outline.DrawOutline(path, 10.0, 0.25, 83.5, 166.25, 49);
     using V = std::vector<DevicePoint>;
-    EXPECT_EQ(sink.outlines[0].vertices(), (V{{10, 0}, {12, 0}, {12, 166}}));
+    EXPECT_EQ(widgets_test::recorded(path).vertices(), (V{{10, 0}, {12, 0}, {12, 166}}));
     EXPECT_EQ(roundToPixel(2.5), 3);
     EXPECT_EQ(roundToPixel(2.49), 2);
 }

@@ -276,6 +276,39 @@ TEST(TickerControl, ThePointerOverItHoldsItWithABumpBorderAndLeavingLetsItGo)
     EXPECT_EQ(at(grabbed(*ticker), 0, 12), gradientLeft);
 }
 
+TEST(TickerControl, LeavingTheWindowStraightFromItKeepsItHeldUntilThePointerIsBack)
+{
+    QWidget window;
+    window.resize(400, 100);
+    TickerControl* ticker = new TickerControl(&window);
+    ticker->setGeometry(10, 60, 300, 24);
+    ticker->setText("|tip|");
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ticker->start();
+    QWindow* screenWindow = window.windowHandle();
+    QTest::mouseMove(screenWindow, ticker->mapTo(&window, QPoint(150, 12)));
+    ASSERT_FALSE(ticker->isRunning());
+
+    // The pointer goes off the window's edge: the window itself is told it was left.
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(screenWindow, &leave);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(ticker->isRunning());
+    EXPECT_EQ(ticker->edgeFlags(), edge::AllSides);
+
+    // Moves elsewhere on the screen change nothing; then the pointer comes back over the
+    // window, away from the strip, and the window is told it was entered.
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(ticker->isRunning());
+    const QPointF back(200, 20);
+    QEnterEvent enter(back, back, window.mapToGlobal(back));
+    QCoreApplication::sendEvent(screenWindow, &enter);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(ticker->isRunning());
+    EXPECT_EQ(ticker->edgeFlags(), edge::Flat);
+}
+
 TEST(TickerControl, ResumeWhileRunningKeepsTheTimer)
 {
     TickerControl ticker;
