@@ -12,15 +12,6 @@ int roundToPixel(double v)
     return int(v + 0.5); // truncation toward zero, kept for negative positions as well
 }
 
-SegmentOutline::SegmentOutline(std::vector<CellPoint> points, std::vector<PointKind> kinds)
-    : points_(std::move(points)), kinds_(std::move(kinds))
-{
-    // A table row with fewer kinds than points would read past its end: cut to the shorter.
-    const std::size_t n = points_.size() < kinds_.size() ? points_.size() : kinds_.size();
-    points_.resize(n);
-    kinds_.resize(n);
-}
-
 SegmentOutline SegmentOutline::transformed(Mirror mirror, int cellWidth) const
 {
     const int c = (cellWidth - 1) / 2;
@@ -29,8 +20,8 @@ SegmentOutline SegmentOutline::transformed(Mirror mirror, int cellWidth) const
     std::vector<CellPoint> points;
     points.reserve(points_.size());
     for (const CellPoint& p : points_)
-        points.push_back({mirrorX ? 2 * c - p.x : p.x, mirrorY ? 82 - p.y : p.y});
-    return SegmentOutline(std::move(points), kinds_);
+        points.push_back({mirrorX ? 2 * c - p.x : p.x, mirrorY ? 82 - p.y : p.y, p.kind});
+    return SegmentOutline(std::move(points));
 }
 
 void SegmentOutline::DrawOutline(QPainterPath& path, double left, double top, double right,
@@ -48,7 +39,7 @@ void SegmentOutline::DrawOutline(QPainterPath& path, double left, double top, do
     const std::size_t count = points_.size();
     std::vector<PointF> fitSet;
     for (std::size_t i = 0; i < count;) {
-        switch (kinds_[i]) {
+        switch (points_[i].kind) {
         case PointKind::Move:
             path.moveTo(vertex(i));
             ++i;
@@ -59,7 +50,7 @@ void SegmentOutline::DrawOutline(QPainterPath& path, double left, double top, do
             break;
         case PointKind::Curve: {
             std::size_t n = 0;
-            while (i + n < count && kinds_[i + n] == PointKind::Curve)
+            while (i + n < count && points_[i + n].kind == PointKind::Curve)
                 ++n;
             // A run needs a point before it and an end point after it; the tables always
             // have both, a malformed outline stops here instead of reading outside.

@@ -3,6 +3,8 @@
 
 #include <QPainterPath>
 #include <cstdint>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace widgets {
@@ -14,9 +16,11 @@ enum class PointKind : std::uint8_t {
     Move = 6,  // the outline starts here
 };
 
+// A vertex in cell units and what it is; each point carries its own kind.
 struct CellPoint {
     std::int32_t x;
     std::int32_t y;
+    PointKind kind;
 };
 
 enum class Mirror { None, X, Y, XY };
@@ -24,11 +28,11 @@ enum class Mirror { None, X, Y, XY };
 class SegmentOutline {
 public:
     SegmentOutline() = default;
-    SegmentOutline(std::vector<CellPoint> points, std::vector<PointKind> kinds);
+    SegmentOutline(std::initializer_list<CellPoint> points) : points_(points) {}
+    explicit SegmentOutline(std::vector<CellPoint> points) : points_(std::move(points)) {}
 
     int count() const { return int(points_.size()); }
     const std::vector<CellPoint>& points() const { return points_; }
-    const std::vector<PointKind>& kinds() const { return kinds_; }
 
     // The outline reflected about x = (cellWidth - 1) / 2 and/or y = 41; kinds unchanged.
     SegmentOutline transformed(Mirror mirror, int cellWidth) const;
@@ -40,7 +44,6 @@ public:
 
 private:
     std::vector<CellPoint> points_;
-    std::vector<PointKind> kinds_;
 };
 
 // Cells are 83 units tall; the scale uses this constant rather than a division.

@@ -188,7 +188,7 @@ TEST(SegmentGlyph, CellSizedRectangleAtAnIntegerCornerPutsVerticesOnTheirCellCoo
                 std::vector<DevicePoint> expected;
                 for (int i = 0; i < outline.count(); ++i) {
                     // Curve points are passed through, not placed; every other vertex is.
-                    if (outline.kinds()[i] != PointKind::Curve)
+                    if (outline.points()[i].kind != PointKind::Curve)
                         expected.push_back({outline.points()[i].x + 7, outline.points()[i].y + 12});
                 }
                 EXPECT_EQ(sink.outlines[k].vertices(), expected) << "segment " << k;
@@ -212,8 +212,7 @@ TEST(DotGlyph, SameThreeSquaresInEitherStyle)
 
 TEST(SegmentOutline, RoundsHalvesUpAndScalesEachAxisByItsOwnFactor)
 {
-    const SegmentOutline outline({{0, 0}, {1, 0}, {1, 83}},
-                                 {PointKind::Move, PointKind::Line, PointKind::Line});
+    const SegmentOutline outline{{0, 0, PointKind::Move}, {1, 0, PointKind::Line}, {1, 83, PointKind::Line}};
     QPainterPath path;
     // kx = 73.5 / 49 = 1.5, so x = 10 + 1.5 = 11.5 rounds up to 12; ky = 166 / 83 = 2.
     outline.DrawOutline(path, 10.0, 0.25, 83.5, 166.25, 49);
@@ -225,7 +224,7 @@ TEST(SegmentOutline, RoundsHalvesUpAndScalesEachAxisByItsOwnFactor)
 
 TEST(SegmentOutline, MirrorsAboutTheCellsOwnAxes)
 {
-    const SegmentOutline outline({{4, 6}, {11, 40}}, {PointKind::Move, PointKind::Line});
+    const SegmentOutline outline{{4, 6, PointKind::Move}, {11, 40, PointKind::Line}};
     const SegmentOutline xy = outline.transformed(Mirror::XY, 49);
     EXPECT_EQ(xy.points()[0].x, 44);
     EXPECT_EQ(xy.points()[0].y, 76);
@@ -233,5 +232,6 @@ TEST(SegmentOutline, MirrorsAboutTheCellsOwnAxes)
     EXPECT_EQ(xy.points()[1].y, 42);
     // A dot cell is 18 wide: its axis is x = 8.
     EXPECT_EQ(outline.transformed(Mirror::X, 18).points()[0].x, 12);
-    EXPECT_EQ(xy.kinds(), outline.kinds());
+    EXPECT_EQ(xy.points()[0].kind, PointKind::Move);
+    EXPECT_EQ(xy.points()[1].kind, PointKind::Line);
 }
