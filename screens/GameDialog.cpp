@@ -153,8 +153,8 @@ void GameDialog::setUpLists()
     roomList_->addColumn(QString::fromUtf8("买进价格"), 67);
     roomList_->addColumn(QString::fromUtf8("数量"), 57);
     // The names need the room; the market's columns then scroll sideways.
-    marketList_->setColumnWidthPixels(0, 150);
-    roomList_->setColumnWidthPixels(0, 100);
+    marketList_->setColumnWidth(0, 150);
+    roomList_->setColumnWidth(0, 100);
 }
 
 void GameDialog::setUpDisplays()
@@ -214,7 +214,7 @@ void GameDialog::OnSell()
 {
     if (roomList_->selectedRow() < 0)
         return;
-    marketList_->clearRowSelection();
+    marketList_->clearSelection();
     rules::sellSelected(state_, *this);
     marketList_->ensureRowVisible(0);
     marketList_->setFocus(Qt::OtherFocusReason);
@@ -393,7 +393,7 @@ void GameDialog::setDayCaption(const std::string& gbkText)
 
 void GameDialog::marketRebuilt()
 {
-    marketList_->deleteAllRows();
+    marketList_->clear();
     for (const rules::MarketOffer& offer : state_.offers)
         marketList_->insertRow(marketList_->rowCount(), cellsOf(offer));
 }
@@ -436,7 +436,7 @@ std::optional<std::int32_t> GameDialog::askNumber(const rules::NumberQuestion& q
         const std::optional<std::int32_t> quantity = askWith<BuyQuantityDialog>(question);
         // A buy touches the room list only once its quantity is accepted.
         if (quantity)
-            roomList_->clearRowSelection();
+            roomList_->clearSelection();
         return quantity;
     }
     case rules::Question::SellQuantity: return askWith<SellQuantityDialog>(question);
