@@ -83,11 +83,6 @@ constexpr std::uint32_t kTickerYellow = 0x2BFFFF;
 
 } // namespace
 
-rules::GameRandom& GameDialog::runRandom()
-{
-    static rules::GameRandom random;
-    return random;
-}
 
 GameDialog::GameDialog(rules::RandomSource& random, QWidget* owner)
     : TemplateDialog(kGameTemplate, owner)
