@@ -57,9 +57,6 @@ public:
     void loadTipsFile(const QString& path, ColorRef textColour, ColorRef altTextColour,
                       const QString& face, int height, int step);
 
-    bool isRunning() const { return timer_.isActive(); }
-    int step() const { return step_; }
-    std::uint32_t edgeFlags() const { return edgeFlags_; }
 
 protected:
     void timerEvent(QTimerEvent* event) override;
