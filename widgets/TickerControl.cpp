@@ -225,15 +225,7 @@ void TickerControl::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setClipRect(area);
-    // Kept for the idle figure of the game window: sixty bands a frame cost more than one copy.
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    if (gradient_.size() != (QSizeF(area.size()) * ratio).toSize()) {
-        gradient_ = QImage((QSizeF(area.size()) * ratio).toSize(), QImage::Format_RGB32);
-        gradient_.setDevicePixelRatio(ratio);
-        QPainter bands(&gradient_);
-        fillGradient(bands, QRect(QPoint(0, 0), area.size()), GradientBands, GradientFrom, GradientTo);
-    }
-    painter.drawImage(area.topLeft(), gradient_);
+    fillGradient(painter, area, GradientBands, GradientFrom, GradientTo);
 
     layoutText();
     if (!text_.empty()) {
