@@ -45,10 +45,8 @@ SegmentDisplay::SegmentDisplay(QWidget* parent, std::uint32_t style)
     : QFrame(parent), style_(style)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(1);
     // Every pixel inside the frame is painted each time: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAutoFillBackground(false);
     // Like a plain label, the panel leaves the pointer's moves to its window.
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -37,9 +37,6 @@ public:
 
     // The stored text; upper case once it has been shown.
     const std::string& text() const { return text_; }
-    ColorRef unlitColor() const { return unlitColor_; }
-    ColorRef litColor() const { return litColor_; }
-    ColorRef backgroundColor() const { return backgroundColor_; }
 
     // The glyphs of the present text, rebuilt first if the text changed.
     const std::vector<SegmentGlyph>& glyphs();

@@ -18,24 +18,6 @@ void SegmentGlyph::Draw(std::vector<SegmentPath>& segments, double left, double 
     }
 }
 
-void SevenSegmentGlyph::SetSegments(std::uint16_t newMask, std::uint32_t style)
-{
-    buildOutlines(style & CurvedOutlines ? glyph_tables::sevenSegmentCurved : glyph_tables::sevenSegmentStraight);
-    SegmentGlyph::SetSegments(newMask, style);
-}
-
-void FourteenSegmentGlyph::SetSegments(std::uint16_t newMask, std::uint32_t style)
-{
-    buildOutlines(style & CurvedOutlines ? glyph_tables::fourteenSegmentCurved : glyph_tables::fourteenSegmentStraight);
-    SegmentGlyph::SetSegments(newMask, style);
-}
-
-void DotGlyph::SetSegments(std::uint16_t newMask, std::uint32_t style)
-{
-    buildOutlines(glyph_tables::dots);
-    SegmentGlyph::SetSegments(newMask, style);
-}
-
 namespace {
 
 template <typename Glyph>

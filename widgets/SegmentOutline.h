@@ -27,11 +27,9 @@ enum class Mirror { None, X, Y, XY };
 
 class SegmentOutline {
 public:
-    SegmentOutline() = default;
     SegmentOutline(std::initializer_list<CellPoint> points) : points_(points) {}
     explicit SegmentOutline(std::vector<CellPoint> points) : points_(std::move(points)) {}
 
-    int count() const { return int(points_.size()); }
     const std::vector<CellPoint>& points() const { return points_; }
 
     // The outline reflected about x = (cellWidth - 1) / 2 and/or y = 41; kinds unchanged.

@@ -113,11 +113,21 @@ TEST(GameDialog, OpensWithTheStartingFiguresTheOpeningMarketAndItsColumns)
         EXPECT_EQ(window.roomList()->rowCount(), 0);
 
         // The debt shows red on black; the other displays keep their green.
-        widgets::SegmentDisplay* debt = window.display(GameDialog::kDebtDisplay);
-        EXPECT_EQ(debt->litColor(), 0x0000F0u);
-        EXPECT_EQ(debt->unlitColor(), 0u);
-        EXPECT_EQ(debt->backgroundColor(), 0u);
-        EXPECT_EQ(window.display(GameDialog::kCashDisplay)->litColor(), widgets::SegmentDisplay::DefaultLitColor);
+        const auto shows = [&](int display, QRgb colour) {
+            const QImage image = window.display(display)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) == colour)
+                        return true;
+            return false;
+        };
+        EXPECT_TRUE(shows(GameDialog::kDebtDisplay, qRgb(240, 0, 0)));
+        EXPECT_FALSE(shows(GameDialog::kDebtDisplay, qRgb(0, 255, 0)));
+        EXPECT_FALSE(shows(GameDialog::kDebtDisplay, qRgb(0, 52, 0))) << "unlit segments are black";
+        for (int display : {GameDialog::kCashDisplay, GameDialog::kSavingsDisplay, GameDialog::kHealthDisplay}) {
+            EXPECT_TRUE(shows(display, qRgb(0, 255, 0))) << display;
+            EXPECT_TRUE(shows(display, qRgb(0, 52, 0))) << display;
+        }
         // Every label and button shows its whole text.
         expectTextsFit(window);
 

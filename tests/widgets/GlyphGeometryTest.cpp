@@ -186,7 +186,7 @@ TEST(SegmentGlyph, CellSizedRectangleAtAnIntegerCornerPutsVerticesOnTheirCellCoo
             for (std::size_t k = 0; k < sink.outlines.size(); ++k) {
                 const SegmentOutline& outline = glyph.Outlines()[k];
                 std::vector<DevicePoint> expected;
-                for (int i = 0; i < outline.count(); ++i) {
+                for (std::size_t i = 0; i < outline.points().size(); ++i) {
                     // Curve points are passed through, not placed; every other vertex is.
                     if (outline.points()[i].kind != PointKind::Curve)
                         expected.push_back({outline.points()[i].x + 7, outline.points()[i].y + 12});
