@@ -89,11 +89,6 @@ void TickerControl::setColours(ColorRef textColour, ColorRef altTextColour)
     altTextColour_ = altTextColour;
 }
 
-void TickerControl::setFontName(const QString& face)
-{
-    fontFace_ = face;
-}
-
 void TickerControl::setFontSize(int height)
 {
     fontHeight_ = height;
@@ -112,11 +107,6 @@ void TickerControl::start()
     clientRect_ = rect();
     scrollX_ = clientRect_.width();
     timer_.start(ScrollIntervalMs, this);
-}
-
-void TickerControl::pause()
-{
-    timer_.stop();
 }
 
 void TickerControl::resume()

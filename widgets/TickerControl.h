@@ -37,7 +37,7 @@ public:
     std::string getText() const { return text_; }
     void setColours(ColorRef textColour, ColorRef altTextColour);
     // Takes effect at the next setFontSize.
-    void setFontName(const QString& face);
+    void setFontName(const QString& face) { fontFace_ = face; }
     // The only place the font is made; it becomes the widget's font.
     void setFontSize(int height);
     void setStep(int pixels) { step_ = pixels; }
@@ -46,7 +46,7 @@ public:
 
     // Takes the present size as the strip's area and scrolls in from its right edge.
     void start();
-    void pause();
+    void pause() { timer_.stop(); }
     // Restarts the timer only when paused, so a running strip keeps its phase.
     void resume();
 
