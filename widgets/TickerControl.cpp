@@ -116,17 +116,11 @@ void TickerControl::resume()
 }
 
 void TickerControl::loadTips(ColorRef textColour, ColorRef altTextColour, const QString& face,
-                             int height, int step)
-{
-    loadTipsFile(platform::fileBesideExecutable(QStringLiteral("tips.txt")), textColour,
-                 altTextColour, face, height, step);
-}
-
-void TickerControl::loadTipsFile(const QString& path, ColorRef textColour, ColorRef altTextColour,
-                                 const QString& face, int height, int step)
+                             int height, int step, const QString& path)
 {
     // A missing file is no error for the game: the message holds no bar, so nothing shows.
-    const std::optional<std::string> tips = readTipsFile(path);
+    const std::optional<std::string> tips = readTipsFile(
+        path.isEmpty() ? platform::fileBesideExecutable(QStringLiteral("tips.txt")) : path);
     setText(tips ? *tips : std::string(MissingTipsText));
     setColours(textColour, altTextColour);
     setFontName(face);

@@ -50,11 +50,10 @@ public:
     // Restarts the timer only when paused, so a running strip keeps its phase.
     void resume();
 
-    // Reads "tips.txt" beside the executable, then sets colours, font and step and starts.
+    // Reads the tips file at `path`, by default the game's own "tips.txt", then sets colours,
+    // font and step and starts.
     void loadTips(ColorRef textColour, ColorRef altTextColour, const QString& face, int height,
-                  int step);
-    void loadTipsFile(const QString& path, ColorRef textColour, ColorRef altTextColour,
-                      const QString& face, int height, int step);
+                  int step, const QString& path = QString());
 
 
 protected:

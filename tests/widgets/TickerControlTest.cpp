@@ -315,7 +315,7 @@ TEST(TickerControl, LoadTipsConfiguresAndStartsAndAMissingFileLeavesItBlank)
     TickerControl ticker;
     ticker.resize(300, 30);
     ticker.setText(" Loading data, please wait...");
-    ticker.loadTipsFile(dir.filePath("tips.txt"), 0xFFFFFF, 0x2BFFFF, "Comic Sans MS", 17, 4);
+    ticker.loadTips(0xFFFFFF, 0x2BFFFF, "Comic Sans MS", 17, 4, dir.filePath("tips.txt"));
     EXPECT_EQ(ticker.getText(), TickerControl::MissingTipsText);
     EXPECT_TRUE(scrolling(ticker));
     EXPECT_EQ(ticker.font().family(), QStringLiteral("Comic Sans MS"));
@@ -330,7 +330,7 @@ TEST(TickerControl, LoadTipsConfiguresAndStartsAndAMissingFileLeavesItBlank)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(scrambled.data(), qint64(scrambled.size()));
     file.close();
-    ticker.loadTipsFile(dir.filePath("tips.txt"), 0xFFFFFF, 0x2BFFFF, "Comic Sans MS", 17, 4);
+    ticker.loadTips(0xFFFFFF, 0x2BFFFF, "Comic Sans MS", 17, 4, dir.filePath("tips.txt"));
     EXPECT_EQ(ticker.getText(), tips);
     // From the right edge, four pixels a tick, the second tip in yellow.
     const int first = QFontMetrics(ticker.font()).horizontalAdvance(QStringLiteral("first"));
