@@ -240,16 +240,27 @@ QStringList cellsOf(const Row& row)
     return cells;
 }
 
-// Each cell of `list` shows its row of `rows` again, and the selection stays with its goods.
-template <class Row>
-void refreshRows(ReportList* list, const std::vector<Row>& rows, const std::string& selectedName)
+// The sort reorders `rows`: each cell of `list` shows its row again, and the selection and
+// the focus, which need not be on the same row, stay with their goods.
+template <class Row, class Sort>
+void sortRows(ReportList* list, Sort sort, const std::vector<Row>& rows)
 {
+    const auto nameAt = [&](int row) {
+        return row >= 0 && size_t(row) < rows.size() ? rows[size_t(row)].name : std::string();
+    };
+    const std::string selected = nameAt(list->selectedRow());
+    const std::string focused = nameAt(list->currentIndex().row());
+    sort();
+    list->clearSelection();
     for (size_t row = 0; row < rows.size(); ++row) {
         const QStringList cells = cellsOf(rows[row]);
         for (int column = 0; column < cells.size(); ++column)
             list->setCellText(int(row), column, cells[column]);
-        if (rows[row].name == selectedName)
-            list->selectRow(int(row));
+        const QModelIndex index = list->model()->index(int(row), 0);
+        if (rows[row].name == focused)
+            list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        if (rows[row].name == selected)
+            list->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 }
 
@@ -258,16 +269,14 @@ void refreshRows(ReportList* list, const std::vector<Row>& rows, const std::stri
 void GameDialog::OnColumnclick(ReportList* list, int column)
 {
     const bool market = list == marketList_;
-    const std::optional<int> selected = selectedRow(market ? rules::List::Market : rules::List::Room);
-    const std::string name = !selected ? std::string()
-                             : market  ? state_.offers[size_t(*selected)].name
-                                       : state_.holdings[size_t(*selected)].name;
-    rules::sortByColumn(state_, market ? rules::List::Market : rules::List::Room, market ? marketSort_ : roomSort_,
-                        column);
+    const auto sort = [&] {
+        rules::sortByColumn(state_, market ? rules::List::Market : rules::List::Room,
+                            market ? marketSort_ : roomSort_, column);
+    };
     if (market)
-        refreshRows(list, state_.offers, name);
+        sortRows(list, sort, state_.offers);
     else
-        refreshRows(list, state_.holdings, name);
+        sortRows(list, sort, state_.holdings);
 }
 
 // ---- Drag and drop -----------------------------------------------------------

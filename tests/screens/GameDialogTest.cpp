@@ -400,6 +400,16 @@ TEST(GameDialog, ColumnsSortAsGbkBytesAndRememberTheirDirection)
         EXPECT_TRUE(std::is_sorted(prices.rbegin(), prices.rend())) << joined(columnTexts(market, 1));
         clickHeader(market, 0);
         EXPECT_EQ(gbkColumn(market, 0), expectedOrder()) << "another column sorts ascending again";
+
+        // With nothing selected, the focus row goes on standing on its goods.
+        market->clearSelection();
+        const QModelIndex last = market->model()->index(market->rowCount() - 1, 0);
+        market->selectionModel()->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
+        const QString focused = market->cellText(last.row(), 0);
+        clickHeader(market, 0);
+        ASSERT_EQ(market->cellText(0, 0), focused) << "the last row comes first in the other direction";
+        EXPECT_EQ(market->currentIndex().row(), 0);
+        EXPECT_EQ(market->selectedRow(), -1) << "and nothing is selected by the sort";
     });
     EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
 }
