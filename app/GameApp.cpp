@@ -2,6 +2,7 @@
 
 #include "app/artwork/Artwork.h"
 #include "platform/AppFiles.h"
+#include "rules/Random.h"
 #include "screens/ScoreKeeper.h"
 #include "screens/StartDialog.h"
 
@@ -18,7 +19,9 @@ int GameApp::run(const char* programPath)
     QGuiApplication::setDesktopFileName(QStringLiteral("cn.dushihuolang.DushiHuolang"));
 
     ScoreKeeper scores(platform::scoreFilePath());
-    StartDialog startScreen(scores);
+    // One sequence of dice for the whole run.
+    rules::GameRandom random;
+    StartDialog startScreen(scores, [&random] { return StartDialog::playGameInWindow(random); });
     startScreen.runModal();
     // The start screen was the whole program; its result is not looked at.
     return 0;

@@ -94,11 +94,6 @@ void ReportList::deleteRow(int row)
         selectionModel()->clear();
 }
 
-void ReportList::deleteAllRows()
-{
-    clear();
-}
-
 int ReportList::selectedRow() const
 {
     const QList<QTreeWidgetItem*> items = selectedItems();
@@ -111,11 +106,6 @@ void ReportList::selectRow(int row)
         setCurrentItem(item);
         item->setSelected(true);
     }
-}
-
-void ReportList::clearRowSelection()
-{
-    clearSelection();
 }
 
 void ReportList::ensureRowVisible(int row)

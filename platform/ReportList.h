@@ -16,7 +16,6 @@ public:
     explicit ReportList(QWidget* parent = nullptr);
 
     void addColumn(const QString& title, int widthPixels);
-    void setColumnWidthPixels(int column, int widthPixels) { setColumnWidth(column, widthPixels); }
 
     // The icon every row shows; a null icon shows none.
     void setRowIcon(const QIcon& icon);
@@ -26,12 +25,10 @@ public:
     void setCellText(int row, int column, const QString& text);
     QString cellText(int row, int column) const;
     void deleteRow(int row);
-    void deleteAllRows();
 
     // The selected row, or -1.
     int selectedRow() const;
     void selectRow(int row);
-    void clearRowSelection();
     void ensureRowVisible(int row);
 
     // The row as the list draws it, on a transparent ground, clipped to the visible width;

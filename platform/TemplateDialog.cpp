@@ -242,31 +242,26 @@ UpDownControl* TemplateDialog::upDown(int id) const
     return controlAs<UpDownControl>(id);
 }
 
+namespace {
+
+// A group box shows its text as a title; labels, buttons and edits as their text.
+const char* textProperty(const QWidget* widget)
+{
+    return qobject_cast<const QGroupBox*>(widget) ? "title" : "text";
+}
+
+} // namespace
+
 void TemplateDialog::setControlText(int id, const QString& text)
 {
-    QWidget* widget = control(id);
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        label->setText(text);
-    else if (auto* button = qobject_cast<QPushButton*>(widget))
-        button->setText(text);
-    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        edit->setText(text);
-    else if (auto* group = qobject_cast<QGroupBox*>(widget))
-        group->setTitle(text);
+    if (QWidget* widget = control(id))
+        widget->setProperty(textProperty(widget), text);
 }
 
 QString TemplateDialog::controlText(int id) const
 {
-    QWidget* widget = control(id);
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        return label->text();
-    if (auto* button = qobject_cast<QPushButton*>(widget))
-        return button->text();
-    if (auto* edit = qobject_cast<QLineEdit*>(widget))
-        return edit->text();
-    if (auto* group = qobject_cast<QGroupBox*>(widget))
-        return group->title();
-    return QString();
+    const QWidget* widget = control(id);
+    return widget ? widget->property(textProperty(widget)).toString() : QString();
 }
 
 int TemplateDialog::runModal()

@@ -89,11 +89,6 @@ constexpr std::uint32_t kTickerYellow = 0x2BFFFF;
 
 } // namespace
 
-rules::GameRandom& GameDialog::runRandom()
-{
-    static rules::GameRandom random;
-    return random;
-}
 
 GameDialog::GameDialog(rules::RandomSource& random, QWidget* owner)
     : TemplateDialog(kGameTemplate, owner)
@@ -159,8 +154,8 @@ void GameDialog::setUpLists()
     roomList_->addColumn(QString::fromUtf8("买进价格"), 67);
     roomList_->addColumn(QString::fromUtf8("数量"), 57);
     // The names need the room; the market's columns then scroll sideways.
-    marketList_->setColumnWidthPixels(0, 150);
-    roomList_->setColumnWidthPixels(0, 100);
+    marketList_->setColumnWidth(0, 150);
+    roomList_->setColumnWidth(0, 100);
 }
 
 void GameDialog::setUpDisplays()
@@ -226,7 +221,7 @@ void GameDialog::OnSell()
 {
     if (roomList_->selectedRow() < 0)
         return;
-    marketList_->clearRowSelection();
+    marketList_->clearSelection();
     rules::sellSelected(state_, *this);
     marketList_->ensureRowVisible(0);
     marketList_->setFocus(Qt::OtherFocusReason);
@@ -257,16 +252,27 @@ QStringList cellsOf(const Row& row)
     return cells;
 }
 
-// Each cell of `list` shows its row of `rows` again, and the selection stays with its goods.
-template <class Row>
-void refreshRows(ReportList* list, const std::vector<Row>& rows, const std::string& selectedName)
+// The sort reorders `rows`: each cell of `list` shows its row again, and the selection and
+// the focus, which need not be on the same row, stay with their goods.
+template <class Row, class Sort>
+void sortRows(ReportList* list, Sort sort, const std::vector<Row>& rows)
 {
+    const auto nameAt = [&](int row) {
+        return row >= 0 && size_t(row) < rows.size() ? rows[size_t(row)].name : std::string();
+    };
+    const std::string selected = nameAt(list->selectedRow());
+    const std::string focused = nameAt(list->currentIndex().row());
+    sort();
+    list->clearSelection();
     for (size_t row = 0; row < rows.size(); ++row) {
         const QStringList cells = cellsOf(rows[row]);
         for (int column = 0; column < cells.size(); ++column)
             list->setCellText(int(row), column, cells[column]);
-        if (rows[row].name == selectedName)
-            list->selectRow(int(row));
+        const QModelIndex index = list->model()->index(int(row), 0);
+        if (rows[row].name == focused)
+            list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        if (rows[row].name == selected)
+            list->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 }
 
@@ -275,16 +281,14 @@ void refreshRows(ReportList* list, const std::vector<Row>& rows, const std::stri
 void GameDialog::OnColumnclick(ReportList* list, int column)
 {
     const bool market = list == marketList_;
-    const std::optional<int> selected = selectedRow(market ? rules::List::Market : rules::List::Room);
-    const std::string name = !selected ? std::string()
-                             : market  ? state_.offers[size_t(*selected)].name
-                                       : state_.holdings[size_t(*selected)].name;
-    rules::sortByColumn(state_, market ? rules::List::Market : rules::List::Room, market ? marketSort_ : roomSort_,
-                        column);
+    const auto sort = [&] {
+        rules::sortByColumn(state_, market ? rules::List::Market : rules::List::Room,
+                            market ? marketSort_ : roomSort_, column);
+    };
     if (market)
-        refreshRows(list, state_.offers, name);
+        sortRows(list, sort, state_.offers);
     else
-        refreshRows(list, state_.holdings, name);
+        sortRows(list, sort, state_.holdings);
 }
 
 // ---- Drag and drop -----------------------------------------------------------
@@ -405,7 +409,7 @@ void GameDialog::setDayCaption(const std::string& gbkText)
 
 void GameDialog::marketRebuilt()
 {
-    marketList_->deleteAllRows();
+    marketList_->clear();
     for (const rules::MarketOffer& offer : state_.offers)
         marketList_->insertRow(marketList_->rowCount(), cellsOf(offer));
 }
@@ -448,7 +452,7 @@ std::optional<std::int32_t> GameDialog::askNumber(const rules::NumberQuestion& q
         const std::optional<std::int32_t> quantity = askWith<BuyQuantityDialog>(question);
         // A buy touches the room list only once its quantity is accepted.
         if (quantity)
-            roomList_->clearRowSelection();
+            roomList_->clearSelection();
         return quantity;
     }
     case rules::Question::SellQuantity: return askWith<SellQuantityDialog>(question);

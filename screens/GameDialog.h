@@ -49,10 +49,8 @@ public:
     // The station buttons in template order; any of them advances the day.
     static constexpr std::array<int, 10> kStationIds{1054, 1055, 1013, 1032, 1009, 1017, 1016, 1008, 1011, 1014};
 
-    // The run's one sequence of dice: a second game continues where the first stopped.
-    static rules::GameRandom& runRandom();
-
-    explicit GameDialog(rules::RandomSource& random = runRandom(), QWidget* owner = nullptr);
+    // The dice are the run's: a second game goes on where the first one's stopped.
+    explicit GameDialog(rules::RandomSource& random, QWidget* owner = nullptr);
     ~GameDialog() override;
 
     const rules::GameState& state() const { return state_; }

@@ -47,9 +47,9 @@ constexpr const char* kReservedName = "柏青崖";
 
 } // namespace
 
-rules::GameState StartDialog::playGameInWindow()
+rules::GameState StartDialog::playGameInWindow(rules::RandomSource& random)
 {
-    GameDialog window;
+    GameDialog window(random);
     window.runModal();
     return window.state();
 }

@@ -4,6 +4,7 @@
 
 #include "platform/TemplateDialog.h"
 #include "rules/GameState.h"
+#include "rules/Random.h"
 
 #include <QString>
 
@@ -27,11 +28,11 @@ public:
 
     // Plays one whole game and hands back the state its window closed with.
     using GameRunner = std::function<rules::GameState()>;
-    // The real game: the game window, run modally.
-    static rules::GameState playGameInWindow();
+    // The real game: the game window, run modally, drawing its dice from `random`.
+    static rules::GameState playGameInWindow(rules::RandomSource& random);
 
     // The list of results is `scores`'s, which outlives the screen.
-    explicit StartDialog(ScoreKeeper& scores, GameRunner playGame = playGameInWindow, QWidget* owner = nullptr);
+    explicit StartDialog(ScoreKeeper& scores, GameRunner playGame, QWidget* owner = nullptr);
 
     // The result of the last game; 0 before the first.
     std::int32_t finalWealth() const { return finalWealth_; }

@@ -4,13 +4,13 @@ namespace widgets {
 
 namespace {
 
-// Length of the character starting at i: a lead byte with a byte after it makes a pair.
+// Length of the character starting at i: a lead byte (0x81 to 0xFE in code page 936) with a
+// byte after it makes a pair.
 std::size_t characterLength(std::string_view text, std::size_t i)
 {
-    return isGbkLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() &&
-                   text[i + 1] != '\0'
-               ? 2
-               : 1;
+    const unsigned char byte = static_cast<unsigned char>(text[i]);
+    const bool lead = byte >= 0x81 && byte <= 0xFE;
+    return lead && i + 1 < text.size() && text[i + 1] != '\0' ? 2 : 1;
 }
 
 } // namespace

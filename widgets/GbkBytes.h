@@ -7,12 +7,6 @@
 
 namespace widgets {
 
-// 0x81 to 0xFE start a double-byte character in code page 936.
-inline bool isGbkLeadByte(unsigned char byte)
-{
-    return byte >= 0x81 && byte <= 0xFE;
-}
-
 // Upper-cases ASCII letters in place; both bytes of a double-byte character stay as they are.
 void upperCaseGbk(std::string& text);
 

@@ -1,56 +1,34 @@
 #include "widgets/GlyphTables.h"
 
-#include <cstddef>
-#include <initializer_list>
-#include <utility>
-#include <vector>
-
 namespace widgets::glyph_tables {
 
 namespace {
-
-struct Vertex {
-    std::int32_t x;
-    std::int32_t y;
-    PointKind kind;
-};
 
 constexpr PointKind M = PointKind::Move;
 constexpr PointKind L = PointKind::Line;
 constexpr PointKind T = PointKind::Curve;
 
-SegmentOutline outline(std::initializer_list<Vertex> vertices)
-{
-    std::vector<CellPoint> points;
-    std::vector<PointKind> kinds;
-    for (const Vertex& v : vertices) {
-        points.push_back({v.x, v.y});
-        kinds.push_back(v.kind);
-    }
-    return SegmentOutline(std::move(points), std::move(kinds));
-}
-
 // The base outlines. Mirrored copies make the other segments.
-const SegmentOutline sevenStraightTop = outline({{5, 4, M}, {12, 11, L}, {36, 11, L}, {43, 4, L}});
-const SegmentOutline sevenStraightSide = outline({{4, 6, M}, {4, 40, L}, {11, 36, L}, {11, 13, L}});
-const SegmentOutline sevenStraightMiddle = outline({{6, 41, M}, {14, 45, L}, {34, 45, L}, {42, 41, L}, {34, 37, L}, {14, 37, L}});
-const SegmentOutline sevenCurvedTop = outline({{6, 4, M}, {5, 5, T}, {5, 6, T}, {8, 9, T}, {12, 11, L}, {36, 11, L}, {39, 4, L}});
-const SegmentOutline sevenCurvedLeft = outline({{4, 9, M}, {4, 39, L}, {6, 40, T}, {7, 40, T}, {9, 38, T}, {11, 36, L}, {11, 12, L}});
-const SegmentOutline sevenCurvedRight = outline({{37, 36, M}, {39, 38, T}, {41, 40, T}, {42, 40, L}, {44, 39, L}, {44, 6, L}, {42, 4, T}, {41, 4, T}, {39, 8, T}, {37, 12, L}});
-const SegmentOutline sevenCurvedMiddle = outline({{8, 41, M}, {12, 45, L}, {36, 45, L}, {40, 41, L}, {36, 37, L}, {12, 37, L}});
-const SegmentOutline fourteenStraightCentre = outline({{20, 13, M}, {20, 36, L}, {24, 40, L}, {28, 36, L}, {28, 13, L}});
-const SegmentOutline fourteenStraightDiagonal = outline({{5, 5, M}, {15, 35, L}, {20, 37, L}, {18, 25, L}});
-const SegmentOutline fourteenStraightHalfBar = outline({{6, 41, M}, {14, 45, L}, {18, 45, L}, {22, 41, L}, {18, 37, L}, {14, 37, L}});
-const SegmentOutline fourteenStraightSide = outline({{4, 7, M}, {4, 40, L}, {11, 36, L}, {11, 26, L}});
-const SegmentOutline fourteenStraightBar = outline({{6, 4, M}, {11, 11, L}, {37, 11, L}, {42, 4, L}});
-const SegmentOutline fourteenCurvedCentre = outline({{20, 12, M}, {20, 25, L}, {22, 36, T}, {23, 39, T}, {24, 40, T}, {25, 39, T}, {26, 36, T}, {28, 25, L}, {28, 12, L}, {26, 10, T}, {24, 9, T}, {22, 10, T}, {20, 12, L}});
-const SegmentOutline fourteenCurvedDiagonal = outline({{10, 10, M}, {10, 13, T}, {11, 20, T}, {13, 28, T}, {21, 38, L}, {21, 37, L}, {19, 26, T}, {15, 16, T}, {11, 10, T}, {10, 10, L}});
-const SegmentOutline fourteenCurvedHalfBar = outline({{8, 41, M}, {12, 45, L}, {16, 45, L}, {23, 41, L}, {16, 37, L}, {12, 37, L}});
-const SegmentOutline fourteenCurvedSide = outline({{4, 7, M}, {4, 39, L}, {5, 40, T}, {6, 40, T}, {9, 37, T}, {11, 33, T}, {11, 25, L}, {9, 14, T}, {5, 6, T}, {4, 7, L}});
-const SegmentOutline fourteenCurvedBar = outline({{8, 4, M}, {7, 5, T}, {7, 6, T}, {9, 8, T}, {12, 9, T}, {14, 11, L}, {19, 11, L}, {21, 9, T}, {24, 7, T}, {27, 9, T}, {29, 11, L}, {34, 11, L}, {36, 9, T}, {39, 8, T}, {41, 6, T}, {41, 5, T}, {40, 4, L}});
-const SegmentOutline dot0 = outline({{4, 23, M}, {4, 32, L}, {13, 32, L}, {13, 23, L}});
-const SegmentOutline dot1 = outline({{4, 50, M}, {4, 59, L}, {13, 59, L}, {13, 50, L}});
-const SegmentOutline dot2 = outline({{4, 68, M}, {4, 77, L}, {13, 77, L}, {13, 68, L}});
+const SegmentOutline sevenStraightTop{{5, 4, M}, {12, 11, L}, {36, 11, L}, {43, 4, L}};
+const SegmentOutline sevenStraightSide{{4, 6, M}, {4, 40, L}, {11, 36, L}, {11, 13, L}};
+const SegmentOutline sevenStraightMiddle{{6, 41, M}, {14, 45, L}, {34, 45, L}, {42, 41, L}, {34, 37, L}, {14, 37, L}};
+const SegmentOutline sevenCurvedTop{{6, 4, M}, {5, 5, T}, {5, 6, T}, {8, 9, T}, {12, 11, L}, {36, 11, L}, {39, 4, L}};
+const SegmentOutline sevenCurvedLeft{{4, 9, M}, {4, 39, L}, {6, 40, T}, {7, 40, T}, {9, 38, T}, {11, 36, L}, {11, 12, L}};
+const SegmentOutline sevenCurvedRight{{37, 36, M}, {39, 38, T}, {41, 40, T}, {42, 40, L}, {44, 39, L}, {44, 6, L}, {42, 4, T}, {41, 4, T}, {39, 8, T}, {37, 12, L}};
+const SegmentOutline sevenCurvedMiddle{{8, 41, M}, {12, 45, L}, {36, 45, L}, {40, 41, L}, {36, 37, L}, {12, 37, L}};
+const SegmentOutline fourteenStraightCentre{{20, 13, M}, {20, 36, L}, {24, 40, L}, {28, 36, L}, {28, 13, L}};
+const SegmentOutline fourteenStraightDiagonal{{5, 5, M}, {15, 35, L}, {20, 37, L}, {18, 25, L}};
+const SegmentOutline fourteenStraightHalfBar{{6, 41, M}, {14, 45, L}, {18, 45, L}, {22, 41, L}, {18, 37, L}, {14, 37, L}};
+const SegmentOutline fourteenStraightSide{{4, 7, M}, {4, 40, L}, {11, 36, L}, {11, 26, L}};
+const SegmentOutline fourteenStraightBar{{6, 4, M}, {11, 11, L}, {37, 11, L}, {42, 4, L}};
+const SegmentOutline fourteenCurvedCentre{{20, 12, M}, {20, 25, L}, {22, 36, T}, {23, 39, T}, {24, 40, T}, {25, 39, T}, {26, 36, T}, {28, 25, L}, {28, 12, L}, {26, 10, T}, {24, 9, T}, {22, 10, T}, {20, 12, L}};
+const SegmentOutline fourteenCurvedDiagonal{{10, 10, M}, {10, 13, T}, {11, 20, T}, {13, 28, T}, {21, 38, L}, {21, 37, L}, {19, 26, T}, {15, 16, T}, {11, 10, T}, {10, 10, L}};
+const SegmentOutline fourteenCurvedHalfBar{{8, 41, M}, {12, 45, L}, {16, 45, L}, {23, 41, L}, {16, 37, L}, {12, 37, L}};
+const SegmentOutline fourteenCurvedSide{{4, 7, M}, {4, 39, L}, {5, 40, T}, {6, 40, T}, {9, 37, T}, {11, 33, T}, {11, 25, L}, {9, 14, T}, {5, 6, T}, {4, 7, L}};
+const SegmentOutline fourteenCurvedBar{{8, 4, M}, {7, 5, T}, {7, 6, T}, {9, 8, T}, {12, 9, T}, {14, 11, L}, {19, 11, L}, {21, 9, T}, {24, 7, T}, {27, 9, T}, {29, 11, L}, {34, 11, L}, {36, 9, T}, {39, 8, T}, {41, 6, T}, {41, 5, T}, {40, 4, L}};
+const SegmentOutline dot0{{4, 23, M}, {4, 32, L}, {13, 32, L}, {13, 23, L}};
+const SegmentOutline dot1{{4, 50, M}, {4, 59, L}, {13, 59, L}, {13, 50, L}};
+const SegmentOutline dot2{{4, 68, M}, {4, 77, L}, {13, 77, L}, {13, 68, L}};
 
 std::array<SegmentRecipe, 14> fourteenSegments(const SegmentOutline& centre,
                                                const SegmentOutline& diagonal,

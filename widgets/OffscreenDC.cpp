@@ -27,7 +27,6 @@ OffscreenDC::OffscreenDC(QPainter& target, const QRect& rect)
             // The target's logical coordinates address the image directly.
             imagePainter_.setWorldTransform(
                 world * QTransform::fromTranslate(-imageRect_.left(), -imageRect_.top()));
-            imagePainter_.setFont(target_.font());
             imagePainter_.setBackground(target_.background());
         }
     }

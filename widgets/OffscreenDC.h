@@ -23,8 +23,6 @@ public:
 
     // Draw here, in the target's logical coordinates.
     QPainter& painter() { return buffered_ ? imagePainter_ : target_; }
-    bool isBuffered() const { return buffered_; }
-    const QRect& rect() const { return rect_; }
 
 private:
     QRect defaultRect() const;

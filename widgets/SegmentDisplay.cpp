@@ -8,36 +8,10 @@
 
 namespace widgets {
 
-namespace {
-
-// Collects each outline a glyph emits as a closed painter path.
-class PathCollector : public PathSink {
-public:
-    explicit PathCollector(std::vector<SegmentPath>& paths) : paths_(paths) {}
-    void moveTo(DevicePoint p) override { path_.moveTo(p.x, p.y); }
-    void lineTo(DevicePoint p) override { path_.lineTo(p.x, p.y); }
-    void cubicTo(DevicePoint c1, DevicePoint c2, DevicePoint end) override
-    {
-        path_.cubicTo(c1.x, c1.y, c2.x, c2.y, end.x, end.y);
-    }
-    void closeAndFill(bool lit) override
-    {
-        path_.closeSubpath();
-        paths_.push_back({path_, lit});
-        path_ = QPainterPath();
-    }
-
-private:
-    std::vector<SegmentPath>& paths_;
-    QPainterPath path_;
-};
-
-} // namespace
-
-std::vector<CellRect> layoutGlyphs(const std::vector<SegmentGlyph>& glyphs, int width, int height,
-                                   std::uint32_t style, int originX, int originY)
+std::vector<QRectF> layoutGlyphs(const std::vector<SegmentGlyph>& glyphs, int width, int height,
+                                 std::uint32_t style, int originX, int originY)
 {
-    std::vector<CellRect> cells;
+    std::vector<QRectF> cells;
     int total = 0;
     for (const SegmentGlyph& glyph : glyphs)
         total += glyph.Width();
@@ -62,7 +36,7 @@ std::vector<CellRect> layoutGlyphs(const std::vector<SegmentGlyph>& glyphs, int 
     const double top = originY + offsetY;
     for (const SegmentGlyph& glyph : glyphs) {
         const double cellWidth = glyph.Width() * sx;
-        cells.push_back({x, top, x + cellWidth, top + CellHeight * sy});
+        cells.emplace_back(x, top, cellWidth, CellHeight * sy);
         x += cellWidth;
     }
     return cells;
@@ -72,10 +46,8 @@ SegmentDisplay::SegmentDisplay(QWidget* parent, std::uint32_t style)
     : QFrame(parent), style_(style)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(1);
     // Every pixel inside the frame is painted each time: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAutoFillBackground(false);
     // Like a plain label, the panel leaves the pointer's moves to its window.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     installAccessibleInterfaces();
@@ -137,11 +109,13 @@ void SegmentDisplay::rebuildOutlines(const QRect& area)
         return;
     outlines_.clear();
     outlinesArea_ = area;
-    PathCollector collector(outlines_);
-    const std::vector<CellRect> cells =
+    const std::vector<QRectF> cells =
         layoutGlyphs(glyphs_, area.width(), area.height(), style_, area.left(), area.top());
     for (std::size_t i = 0; i < cells.size(); ++i)
-        glyphs_[i].Draw(collector, cells[i].left, cells[i].top, cells[i].right, cells[i].bottom);
+        glyphs_[i].Draw(outlines_, cells[i].left(), cells[i].top(), cells[i].right(), cells[i].bottom());
+    // Closed, so that the stroke also draws the edge back to the first point.
+    for (SegmentPath& segment : outlines_)
+        segment.path.closeSubpath();
 }
 
 void SegmentDisplay::paintEvent(QPaintEvent*)

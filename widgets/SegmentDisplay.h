@@ -5,32 +5,18 @@
 #include "widgets/SegmentGlyph.h"
 
 #include <QFrame>
-#include <QPainterPath>
+#include <QRectF>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace widgets {
 
-// Where each glyph of a display goes: one row packed edge to edge, in doubles, unrounded.
-struct CellRect {
-    double left;
-    double top;
-    double right;
-    double bottom;
-};
-
-// The glyphs' cells in a client area of width x height pixels starting at (originX, originY).
-// With KeepAspect one scale serves both axes and the row is centred; without, the row fills
-// the area. No glyphs, no cells.
-std::vector<CellRect> layoutGlyphs(const std::vector<SegmentGlyph>& glyphs, int width, int height,
-                                   std::uint32_t style, int originX = 0, int originY = 0);
-
-// One segment in device pixels, and whether it is lit.
-struct SegmentPath {
-    QPainterPath path;
-    bool lit;
-};
+// The glyphs' cells in a client area of width x height pixels starting at (originX, originY),
+// one row packed edge to edge, unrounded. With KeepAspect one scale serves both axes and the
+// row is centred; without, the row fills the area. No glyphs, no cells.
+std::vector<QRectF> layoutGlyphs(const std::vector<SegmentGlyph>& glyphs, int width, int height,
+                                 std::uint32_t style, int originX = 0, int originY = 0);
 
 class SegmentDisplay : public QFrame {
     Q_OBJECT
@@ -51,9 +37,6 @@ public:
 
     // The stored text; upper case once it has been shown.
     const std::string& text() const { return text_; }
-    ColorRef unlitColor() const { return unlitColor_; }
-    ColorRef litColor() const { return litColor_; }
-    ColorRef backgroundColor() const { return backgroundColor_; }
 
     // The glyphs of the present text, rebuilt first if the text changed.
     const std::vector<SegmentGlyph>& glyphs();

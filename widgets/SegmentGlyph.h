@@ -18,6 +18,12 @@ enum SegmentStyle : std::uint32_t {
     KeepAspect = 4,
 };
 
+// One segment in device pixels, open as its outline leaves it, and whether it is lit.
+struct SegmentPath {
+    QPainterPath path;
+    bool lit;
+};
+
 class SegmentGlyph {
 public:
     virtual ~SegmentGlyph() = default;
@@ -30,8 +36,9 @@ public:
     int SegmentCount() const { return segmentCount; }
     const std::vector<SegmentOutline>& Outlines() const { return outlines; }
 
-    // Every segment, lit or not, in index order, each outline closed and filled.
-    void Draw(PathSink& sink, double left, double top, double right, double bottom) const;
+    // Appends every segment, lit or not, in index order.
+    void Draw(std::vector<SegmentPath>& segments, double left, double top, double right,
+              double bottom) const;
 
 protected:
     SegmentGlyph(std::int32_t cellWidth, std::int32_t segments) : width(cellWidth), segmentCount(segments) {}
@@ -54,21 +61,35 @@ protected:
 class SevenSegmentGlyph : public SegmentGlyph {
 public:
     SevenSegmentGlyph() : SegmentGlyph(49, 7) {}
-    void SetSegments(std::uint16_t mask, std::uint32_t style) override;
+    void SetSegments(std::uint16_t newMask, std::uint32_t style) override
+    {
+        using namespace glyph_tables;
+        buildOutlines(style & CurvedOutlines ? sevenSegmentCurved : sevenSegmentStraight);
+        SegmentGlyph::SetSegments(newMask, style);
+    }
 };
 
 // A fourteen-segment cell for letters, signs and, on request, digits.
 class FourteenSegmentGlyph : public SegmentGlyph {
 public:
     FourteenSegmentGlyph() : SegmentGlyph(49, 14) {}
-    void SetSegments(std::uint16_t mask, std::uint32_t style) override;
+    void SetSegments(std::uint16_t newMask, std::uint32_t style) override
+    {
+        using namespace glyph_tables;
+        buildOutlines(style & CurvedOutlines ? fourteenSegmentCurved : fourteenSegmentStraight);
+        SegmentGlyph::SetSegments(newMask, style);
+    }
 };
 
 // A narrow cell of three square dots for ":" and "."; the same in every style.
 class DotGlyph : public SegmentGlyph {
 public:
     DotGlyph() : SegmentGlyph(18, 3) {}
-    void SetSegments(std::uint16_t mask, std::uint32_t style) override;
+    void SetSegments(std::uint16_t newMask, std::uint32_t style) override
+    {
+        buildOutlines(glyph_tables::dots);
+        SegmentGlyph::SetSegments(newMask, style);
+    }
 };
 
 // The built glyph for one byte of upper-cased text, or nothing for a byte the display

@@ -12,15 +12,6 @@ int roundToPixel(double v)
     return int(v + 0.5); // truncation toward zero, kept for negative positions as well
 }
 
-SegmentOutline::SegmentOutline(std::vector<CellPoint> points, std::vector<PointKind> kinds)
-    : points_(std::move(points)), kinds_(std::move(kinds))
-{
-    // A table row with fewer kinds than points would read past its end: cut to the shorter.
-    const std::size_t n = points_.size() < kinds_.size() ? points_.size() : kinds_.size();
-    points_.resize(n);
-    kinds_.resize(n);
-}
-
 SegmentOutline SegmentOutline::transformed(Mirror mirror, int cellWidth) const
 {
     const int c = (cellWidth - 1) / 2;
@@ -29,18 +20,17 @@ SegmentOutline SegmentOutline::transformed(Mirror mirror, int cellWidth) const
     std::vector<CellPoint> points;
     points.reserve(points_.size());
     for (const CellPoint& p : points_)
-        points.push_back({mirrorX ? 2 * c - p.x : p.x, mirrorY ? 82 - p.y : p.y});
-    return SegmentOutline(std::move(points), kinds_);
+        points.push_back({mirrorX ? 2 * c - p.x : p.x, mirrorY ? 82 - p.y : p.y, p.kind});
+    return SegmentOutline(std::move(points));
 }
 
-void SegmentOutline::DrawOutline(PathSink& sink, double left, double top, double right,
+void SegmentOutline::DrawOutline(QPainterPath& path, double left, double top, double right,
                                  double bottom, int cellWidth) const
 {
     const double kx = (right - left) / cellWidth;
     const double ky = (bottom - top) * CellHeightReciprocal;
     auto vertex = [&](std::size_t i) {
-        return DevicePoint{roundToPixel(left + points_[i].x * kx),
-                           roundToPixel(top + points_[i].y * ky)};
+        return QPointF(roundToPixel(left + points_[i].x * kx), roundToPixel(top + points_[i].y * ky));
     };
     auto exact = [&](std::size_t i) {
         return PointF{left + points_[i].x * kx, top + points_[i].y * ky};
@@ -49,18 +39,18 @@ void SegmentOutline::DrawOutline(PathSink& sink, double left, double top, double
     const std::size_t count = points_.size();
     std::vector<PointF> fitSet;
     for (std::size_t i = 0; i < count;) {
-        switch (kinds_[i]) {
+        switch (points_[i].kind) {
         case PointKind::Move:
-            sink.moveTo(vertex(i));
+            path.moveTo(vertex(i));
             ++i;
             break;
         case PointKind::Line:
-            sink.lineTo(vertex(i));
+            path.lineTo(vertex(i));
             ++i;
             break;
         case PointKind::Curve: {
             std::size_t n = 0;
-            while (i + n < count && kinds_[i + n] == PointKind::Curve)
+            while (i + n < count && points_[i + n].kind == PointKind::Curve)
                 ++n;
             // A run needs a point before it and an end point after it; the tables always
             // have both, a malformed outline stops here instead of reading outside.
@@ -70,8 +60,8 @@ void SegmentOutline::DrawOutline(PathSink& sink, double left, double top, double
             for (std::size_t k = i - 1; k <= i + n; ++k)
                 fitSet.push_back(exact(k));
             const BezierControls controls = FitBezierControls(fitSet);
-            sink.cubicTo({roundToPixel(controls.c1.x), roundToPixel(controls.c1.y)},
-                         {roundToPixel(controls.c2.x), roundToPixel(controls.c2.y)},
+            path.cubicTo(QPointF(roundToPixel(controls.c1.x), roundToPixel(controls.c1.y)),
+                         QPointF(roundToPixel(controls.c2.x), roundToPixel(controls.c2.y)),
                          vertex(i + n));
             i += n + 1;
             break;

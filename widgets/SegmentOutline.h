@@ -1,30 +1,13 @@
 #pragma once
 // The outline of one segment in cell units, and how it is scaled into a device rectangle.
 
+#include <QPainterPath>
 #include <cstdint>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace widgets {
-
-// Where a glyph's segment outlines go: a recorder in tests, a QPainter on screen.
-// Coordinates are whole device pixels, already rounded by the glyph geometry.
-struct DevicePoint {
-    int x;
-    int y;
-    bool operator==(const DevicePoint& other) const { return x == other.x && y == other.y; }
-    bool operator!=(const DevicePoint& other) const { return !(*this == other); }
-};
-
-class PathSink {
-public:
-    virtual ~PathSink() = default;
-    virtual void moveTo(DevicePoint point) = 0;
-    virtual void lineTo(DevicePoint point) = 0;
-    // A cubic Bezier from the current position through control points c1 and c2 to `end`.
-    virtual void cubicTo(DevicePoint c1, DevicePoint c2, DevicePoint end) = 0;
-    // Ends the outline: closes it, fills it and strokes its edge, lit or unlit.
-    virtual void closeAndFill(bool lit) = 0;
-};
 
 // The kind codes keep the values of the path point types the outline tables were written with.
 enum class PointKind : std::uint8_t {
@@ -33,32 +16,32 @@ enum class PointKind : std::uint8_t {
     Move = 6,  // the outline starts here
 };
 
+// A vertex in cell units and what it is; each point carries its own kind.
 struct CellPoint {
     std::int32_t x;
     std::int32_t y;
+    PointKind kind;
 };
 
 enum class Mirror { None, X, Y, XY };
 
 class SegmentOutline {
 public:
-    SegmentOutline() = default;
-    SegmentOutline(std::vector<CellPoint> points, std::vector<PointKind> kinds);
+    SegmentOutline(std::initializer_list<CellPoint> points) : points_(points) {}
+    explicit SegmentOutline(std::vector<CellPoint> points) : points_(std::move(points)) {}
 
-    int count() const { return int(points_.size()); }
     const std::vector<CellPoint>& points() const { return points_; }
-    const std::vector<PointKind>& kinds() const { return kinds_; }
 
     // The outline reflected about x = (cellWidth - 1) / 2 and/or y = 41; kinds unchanged.
     SegmentOutline transformed(Mirror mirror, int cellWidth) const;
 
-    // Emits the outline's path scaled into (left, top, right, bottom); the caller ends it.
-    void DrawOutline(PathSink& sink, double left, double top, double right, double bottom,
+    // Adds the outline scaled into (left, top, right, bottom) to `path`, every point on a
+    // whole pixel; the caller closes it.
+    void DrawOutline(QPainterPath& path, double left, double top, double right, double bottom,
                      int cellWidth) const;
 
 private:
     std::vector<CellPoint> points_;
-    std::vector<PointKind> kinds_;
 };
 
 // Cells are 83 units tall; the scale uses this constant rather than a division.

@@ -17,8 +17,6 @@ namespace widgets {
 
 namespace {
 
-// The game's timer 666; Qt numbers its timers itself, so the id names it and nothing more.
-[[maybe_unused]] constexpr int ScrollTimerId = 666;
 constexpr int GradientBands = 60;
 constexpr ColorRef GradientFrom = 0x00B432; // RGB(50, 180, 0)
 constexpr ColorRef GradientTo = 0xFF0000;   // RGB(0, 0, 255)
@@ -93,11 +91,6 @@ void TickerControl::setColours(ColorRef textColour, ColorRef altTextColour)
     altTextColour_ = altTextColour;
 }
 
-void TickerControl::setFontName(const QString& face)
-{
-    fontFace_ = face;
-}
-
 void TickerControl::setFontSize(int height)
 {
     fontHeight_ = height;
@@ -118,11 +111,6 @@ void TickerControl::start()
     timer_.start(ScrollIntervalMs, this);
 }
 
-void TickerControl::pause()
-{
-    timer_.stop();
-}
-
 void TickerControl::resume()
 {
     if (!timer_.isActive())
@@ -130,17 +118,11 @@ void TickerControl::resume()
 }
 
 void TickerControl::loadTips(ColorRef textColour, ColorRef altTextColour, const QString& face,
-                             int height, int step)
-{
-    loadTipsFile(platform::tipsFilePath(), textColour,
-                 altTextColour, face, height, step);
-}
-
-void TickerControl::loadTipsFile(const QString& path, ColorRef textColour, ColorRef altTextColour,
-                                 const QString& face, int height, int step)
+                             int height, int step, const QString& path)
 {
     // A missing file is no error for the game: the message holds no bar, so nothing shows.
-    const std::optional<std::string> tips = readTipsFile(path);
+    const std::optional<std::string> tips = readTipsFile(
+        path.isEmpty() ? platform::tipsFilePath() : path);
     setText(tips ? *tips : std::string(MissingTipsText));
     setColours(textColour, altTextColour);
     setFontName(face);
@@ -156,18 +138,41 @@ void TickerControl::holdUnderPointer()
     update();
 }
 
-void TickerControl::enterEvent(QEnterEvent*)
-{
-    holdUnderPointer();
-}
-
 void TickerControl::mouseMoveEvent(QMouseEvent*)
 {
     holdUnderPointer();
 }
 
-// No repaint: the next tick draws the strip without its border.
+void TickerControl::enterEvent(QEnterEvent*)
+{
+    // The window's own enter and leave tell whether the pointer left it from the strip.
+    window()->installEventFilter(this);
+    holdUnderPointer();
+}
+
+// Leaving the window straight from the strip keeps it held until the pointer is over the
+// window again. The window's leave follows this one in the same delivery: hence the queue.
 void TickerControl::leaveEvent(QEvent*)
+{
+    QMetaObject::invokeMethod(this, [this] {
+        if (!underMouse() && !windowLeft_)
+            release();
+    }, Qt::QueuedConnection);
+}
+
+bool TickerControl::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window() && event->type() == QEvent::Leave)
+        windowLeft_ = true;
+    if (watched == window() && event->type() == QEvent::Enter && windowLeft_) {
+        windowLeft_ = false;
+        release();
+    }
+    return false;
+}
+
+// No repaint: the next tick draws the strip without its border.
+void TickerControl::release()
 {
     setBorder(edge::Sunken, edge::Flat);
     resume();
@@ -220,15 +225,7 @@ void TickerControl::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setClipRect(area);
-    // Kept for the idle figure of the game window: sixty bands a frame cost more than one copy.
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    if (gradient_.size() != (QSizeF(area.size()) * ratio).toSize()) {
-        gradient_ = QImage((QSizeF(area.size()) * ratio).toSize(), QImage::Format_RGB32);
-        gradient_.setDevicePixelRatio(ratio);
-        QPainter bands(&gradient_);
-        fillGradient(bands, QRect(QPoint(0, 0), area.size()), GradientBands, GradientFrom, GradientTo);
-    }
-    painter.drawImage(area.topLeft(), gradient_);
+    fillGradient(painter, area, GradientBands, GradientFrom, GradientTo);
 
     layoutText();
     if (!text_.empty()) {

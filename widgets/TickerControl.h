@@ -5,7 +5,6 @@
 #include "widgets/ColorRef.h"
 
 #include <QBasicTimer>
-#include <QImage>
 #include <QWidget>
 #include <cstdint>
 #include <string>
@@ -38,7 +37,7 @@ public:
     std::string getText() const { return text_; }
     void setColours(ColorRef textColour, ColorRef altTextColour);
     // Takes effect at the next setFontSize.
-    void setFontName(const QString& face);
+    void setFontName(const QString& face) { fontFace_ = face; }
     // The only place the font is made; it becomes the widget's font.
     void setFontSize(int height);
     void setStep(int pixels) { step_ = pixels; }
@@ -47,22 +46,17 @@ public:
 
     // Takes the present size as the strip's area and scrolls in from its right edge.
     void start();
-    void pause();
+    void pause() { timer_.stop(); }
     // Restarts the timer only when paused, so a running strip keeps its phase.
     void resume();
 
-    // Reads the game's tips file (see platform/AppFiles), then sets colours, font and step and starts.
+    // Reads the tips file at `path`, by default the game's own (see platform/AppFiles), then
+    // sets colours, font and step and starts.
     void loadTips(ColorRef textColour, ColorRef altTextColour, const QString& face, int height,
-                  int step);
-    void loadTipsFile(const QString& path, ColorRef textColour, ColorRef altTextColour,
-                      const QString& face, int height, int step);
+                  int step, const QString& path = QString());
 
     // The segments at least partly inside the strip now, left to right, one blank between.
     QString textInView();
-
-    bool isRunning() const { return timer_.isActive(); }
-    int step() const { return step_; }
-    std::uint32_t edgeFlags() const { return edgeFlags_; }
 
 protected:
     void timerEvent(QTimerEvent* event) override;
@@ -70,6 +64,7 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Segment {
@@ -79,6 +74,7 @@ private:
 
     // Under the pointer the strip stands, with a bump border.
     void holdUnderPointer();
+    void release();
     void layoutText();
 
     std::uint32_t edgeType_ = edge::Sunken;
@@ -93,12 +89,13 @@ private:
     std::string text_;
     // Running while its timer is.
     QBasicTimer timer_;
-    // Converted and measured once per text or font change, not per frame.
+    // Converted and measured once per text or font change, not per frame: measuring a tips
+    // file of a MiB takes most of a second.
     std::vector<Segment> segments_;
     int textWidth_ = 0;
     int textAscent_ = 0;
     bool layoutStale_ = true;
-    QImage gradient_;
+    bool windowLeft_ = false;
 };
 
 } // namespace widgets

@@ -3,9 +3,7 @@
 #include "widgets/GbkBytes.h"
 
 #include <QFile>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QFileInfo>
 
 namespace widgets {
 
@@ -41,17 +39,10 @@ std::string unscrambleTips(std::string_view scrambled)
 
 std::optional<std::string> readTipsFile(const QString& path)
 {
-    // Opened without waiting, so that a pipe in the file's place cannot hold up the game.
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0)
+    // Only a plain file is opened, so that a pipe in the file's place cannot hold up the game.
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QFile file;
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode) ||
-        !file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        return std::nullopt;
-    }
     const QByteArray bytes = file.read(qint64(MaxTipsFileBytes));
     std::string text = unscrambleTips(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (std::size_t(bytes.size()) == MaxTipsFileBytes && text.size() == MaxTipsFileBytes && !file.atEnd()) {

@@ -389,6 +389,17 @@ TEST_F(ExecutableTest, OnADesktopTheTickerStandsUnderThePointerAndRunsWhenItLeav
     movePointer(window, pointInWindow(window, 2, 250));
     QThread::msleep(200);
     EXPECT_FALSE(standing()) << "the strip does not run again when the pointer leaves";
+
+    // Straight off the window's lower edge from the strip: it stands until the pointer is back.
+    movePointer(window, pointInWindow(window, 200, 365));
+    QThread::msleep(200);
+    ASSERT_TRUE(standing());
+    movePointer(window, pointInWindow(window, 200, 420));
+    QThread::msleep(200);
+    EXPECT_TRUE(standing()) << "the strip runs again although the pointer left the window";
+    movePointer(window, pointInWindow(window, 100, 250));
+    QThread::msleep(200);
+    EXPECT_FALSE(standing()) << "the strip does not run again when the pointer is back";
 }
 
 TEST_F(ExecutableTest, AKeyboardOnlyGameOfFortyDaysWithAWindowManager)

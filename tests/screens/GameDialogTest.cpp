@@ -1,5 +1,6 @@
 #include "DialogLayoutCheck.h"
 #include "GamePlayer.h"
+#include "TickerProbe.h"
 #include "platform/Gbk.h"
 #include "platform/ReportList.h"
 #include "rules/GameState.h"
@@ -72,9 +73,11 @@ std::vector<std::string> gbkColumn(ReportList* list, int column)
 }
 
 // A mouse move with no button held, as the window receives it.
+// The strip settles a leave after the delivery that brought it, so the queue is run too.
 void hoverWindow(GameDialog& window, QPoint inWindow)
 {
     pointerAt(&window, Pointer::Move, inWindow);
+    QCoreApplication::processEvents();
 }
 
 } // namespace
@@ -110,11 +113,21 @@ TEST(GameDialog, OpensWithTheStartingFiguresTheOpeningMarketAndItsColumns)
         EXPECT_EQ(window.roomList()->rowCount(), 0);
 
         // The debt shows red on black; the other displays keep their green.
-        widgets::SegmentDisplay* debt = window.display(GameDialog::kDebtDisplay);
-        EXPECT_EQ(debt->litColor(), 0x0000F0u);
-        EXPECT_EQ(debt->unlitColor(), 0u);
-        EXPECT_EQ(debt->backgroundColor(), 0u);
-        EXPECT_EQ(window.display(GameDialog::kCashDisplay)->litColor(), widgets::SegmentDisplay::DefaultLitColor);
+        const auto shows = [&](int display, QRgb colour) {
+            const QImage image = window.display(display)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) == colour)
+                        return true;
+            return false;
+        };
+        EXPECT_TRUE(shows(GameDialog::kDebtDisplay, qRgb(240, 0, 0)));
+        EXPECT_FALSE(shows(GameDialog::kDebtDisplay, qRgb(0, 255, 0)));
+        EXPECT_FALSE(shows(GameDialog::kDebtDisplay, qRgb(0, 52, 0))) << "unlit segments are black";
+        for (int display : {GameDialog::kCashDisplay, GameDialog::kSavingsDisplay, GameDialog::kHealthDisplay}) {
+            EXPECT_TRUE(shows(display, qRgb(0, 255, 0))) << display;
+            EXPECT_TRUE(shows(display, qRgb(0, 52, 0))) << display;
+        }
         // Every label and button shows its whole text.
         expectTextsFit(window);
 
@@ -387,6 +400,16 @@ TEST(GameDialog, ColumnsSortAsGbkBytesAndRememberTheirDirection)
         EXPECT_TRUE(std::is_sorted(prices.rbegin(), prices.rend())) << joined(columnTexts(market, 1));
         clickHeader(market, 0);
         EXPECT_EQ(gbkColumn(market, 0), expectedOrder()) << "another column sorts ascending again";
+
+        // With nothing selected, the focus row goes on standing on its goods.
+        market->clearSelection();
+        const QModelIndex last = market->model()->index(market->rowCount() - 1, 0);
+        market->selectionModel()->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
+        const QString focused = market->cellText(last.row(), 0);
+        clickHeader(market, 0);
+        ASSERT_EQ(market->cellText(0, 0), focused) << "the last row comes first in the other direction";
+        EXPECT_EQ(market->currentIndex().row(), 0);
+        EXPECT_EQ(market->selectedRow(), -1) << "and nothing is selected by the sort";
     });
     EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
 }
@@ -539,19 +562,23 @@ TEST(GameDialog, TheTickerStopsUnderTheMouseAndGoesOnWhenItLeaves)
     GamePlayer player;
     player.run(kSeed, [](GameDialog& window) {
         widgets::TickerControl* ticker = window.ticker();
-        ASSERT_TRUE(ticker->isRunning());
-        EXPECT_EQ(ticker->step(), 2);
+        ASSERT_TRUE(ticker_probe::scrolling(*ticker));
+        // Two pixels a tick, seen on a tip of our own once it is well inside the strip.
+        ticker->setText("|MMMMMMMM|");
+        for (int i = 0; i < 100; ++i)
+            ticker_probe::tick(*ticker);
+        EXPECT_EQ(ticker_probe::pixelsPerTick(*ticker), 2);
         hoverWindow(window, ticker->mapTo(&window, ticker->rect().center()));
-        EXPECT_FALSE(ticker->isRunning());
-        EXPECT_EQ(ticker->edgeFlags(), widgets::edge::AllSides) << "a bump border while it stands";
+        EXPECT_FALSE(ticker_probe::scrolling(*ticker));
+        EXPECT_TRUE(ticker_probe::bumped(*ticker)) << "a bump border while it stands";
         // Off the strip onto the status group, whose frame and labels let the moves through.
         const QPoint overGroup(window.units().toPixelsX(20), window.units().toPixelsY(232));
         const QList<QGroupBox*> groups = window.findChildren<QGroupBox*>();
         ASSERT_TRUE(std::any_of(groups.begin(), groups.end(),
                                 [&](QGroupBox* group) { return group->geometry().contains(overGroup); }));
         hoverWindow(window, overGroup);
-        EXPECT_TRUE(ticker->isRunning());
-        EXPECT_EQ(ticker->edgeFlags(), widgets::edge::Flat);
+        EXPECT_TRUE(ticker_probe::scrolling(*ticker));
+        EXPECT_FALSE(ticker_probe::bumped(*ticker));
     });
     EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
 }

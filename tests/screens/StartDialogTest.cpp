@@ -102,8 +102,10 @@ public:
     }
 
     // Opens the start screen with `game` as its game and plays the flow until it closes.
-    int run(StartDialog::GameRunner game = StartDialog::playGameInWindow)
+    int run(StartDialog::GameRunner game = {})
     {
+        if (!game)
+            game = [this] { return StartDialog::playGameInWindow(random); };
         int result = -1;
         ModalScript script;
         script.otherwise([this](QWidget* dialog) { respond(dialog); });
@@ -126,6 +128,8 @@ public:
     int gamesOpened = 0;
     int listsShown = 0;
     std::int32_t finalWealth = 0;
+    // The games' dice, one sequence for the whole flow as in the program.
+    rules::GameRandom random;
 
 private:
     void respond(QWidget* dialog)
@@ -333,9 +337,9 @@ TEST_F(StartDialogTest, AWinningGameEntersTheListWithItsRowSelectedAndRewritesTh
     QStringList selectedRow;
     int highlight = -1;
     bool savedBeforeShown = false;
-    flow.onStartScreen([](QWidget* dialog) {
+    flow.onStartScreen([this](QWidget* dialog) {
             typeName(dialog, utf8("货郎张三"));
-            GameDialog::runRandom() = rules::GameRandom(kWinningSeed);
+            flow.random = rules::GameRandom(kWinningSeed);
             pressKey(dialog, Qt::Key_Return);
         })
         .inGame([&](GameDialog& window) {
@@ -411,9 +415,9 @@ TEST_F(StartDialogTest, TwoGamesInOneRunTheSecondFreshWithTheNameKept)
 {
     rules::GameState secondOpening;
     QString nameAfterward;
-    flow.onStartScreen([](QWidget* dialog) {
+    flow.onStartScreen([this](QWidget* dialog) {
             // A first day without events, so that the good bought is still in the room.
-            GameDialog::runRandom() = rules::GameRandom(kQuietSeed);
+            flow.random = rules::GameRandom(kQuietSeed);
             typeNameAndStart("阿福")(dialog);
         })
         .inGame([&](GameDialog& window) {

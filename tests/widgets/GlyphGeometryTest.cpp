@@ -11,15 +11,16 @@
 
 using namespace widgets;
 using widgets_test::PathCommand;
+using widgets_test::DevicePoint;
 using widgets_test::RecordingSink;
 
 namespace {
 
 RecordingSink drawn(const SegmentGlyph& glyph, double left, double top, double right, double bottom)
 {
-    RecordingSink sink;
-    glyph.Draw(sink, left, top, right, bottom);
-    return sink;
+    std::vector<SegmentPath> segments;
+    glyph.Draw(segments, left, top, right, bottom);
+    return widgets_test::recorded(segments);
 }
 
 template <typename Glyph>
@@ -185,9 +186,9 @@ TEST(SegmentGlyph, CellSizedRectangleAtAnIntegerCornerPutsVerticesOnTheirCellCoo
             for (std::size_t k = 0; k < sink.outlines.size(); ++k) {
                 const SegmentOutline& outline = glyph.Outlines()[k];
                 std::vector<DevicePoint> expected;
-                for (int i = 0; i < outline.count(); ++i) {
+                for (std::size_t i = 0; i < outline.points().size(); ++i) {
                     // Curve points are passed through, not placed; every other vertex is.
-                    if (outline.kinds()[i] != PointKind::Curve)
+                    if (outline.points()[i].kind != PointKind::Curve)
                         expected.push_back({outline.points()[i].x + 7, outline.points()[i].y + 12});
                 }
                 EXPECT_EQ(sink.outlines[k].vertices(), expected) << "segment " << k;
@@ -211,21 +212,19 @@ TEST(DotGlyph, SameThreeSquaresInEitherStyle)
 
 TEST(SegmentOutline, RoundsHalvesUpAndScalesEachAxisByItsOwnFactor)
 {
-    const SegmentOutline outline({{0, 0}, {1, 0}, {1, 83}},
-                                 {PointKind::Move, PointKind::Line, PointKind::Line});
-    RecordingSink sink;
+    const SegmentOutline outline{{0, 0, PointKind::Move}, {1, 0, PointKind::Line}, {1, 83, PointKind::Line}};
+    QPainterPath path;
     // kx = 73.5 / 49 = 1.5, so x = 10 + 1.5 = 11.5 rounds up to 12; ky = 166 / 83 = 2.
-    outline.DrawOutline(sink, 10.0, 0.25, 83.5, 166.25, 49);
-    sink.closeAndFill(false);
+    outline.DrawOutline(path, 10.0, 0.25, 83.5, 166.25, 49);
     using V = std::vector<DevicePoint>;
-    EXPECT_EQ(sink.outlines[0].vertices(), (V{{10, 0}, {12, 0}, {12, 166}}));
+    EXPECT_EQ(widgets_test::recorded(path).vertices(), (V{{10, 0}, {12, 0}, {12, 166}}));
     EXPECT_EQ(roundToPixel(2.5), 3);
     EXPECT_EQ(roundToPixel(2.49), 2);
 }
 
 TEST(SegmentOutline, MirrorsAboutTheCellsOwnAxes)
 {
-    const SegmentOutline outline({{4, 6}, {11, 40}}, {PointKind::Move, PointKind::Line});
+    const SegmentOutline outline{{4, 6, PointKind::Move}, {11, 40, PointKind::Line}};
     const SegmentOutline xy = outline.transformed(Mirror::XY, 49);
     EXPECT_EQ(xy.points()[0].x, 44);
     EXPECT_EQ(xy.points()[0].y, 76);
@@ -233,5 +232,6 @@ TEST(SegmentOutline, MirrorsAboutTheCellsOwnAxes)
     EXPECT_EQ(xy.points()[1].y, 42);
     // A dot cell is 18 wide: its axis is x = 8.
     EXPECT_EQ(outline.transformed(Mirror::X, 18).points()[0].x, 12);
-    EXPECT_EQ(xy.kinds(), outline.kinds());
+    EXPECT_EQ(xy.points()[0].kind, PointKind::Move);
+    EXPECT_EQ(xy.points()[1].kind, PointKind::Line);
 }

@@ -1,13 +1,19 @@
 #pragma once
-// Records what a glyph emits, outline by outline, for exact comparison.
+// Reads back what a glyph emits, outline by outline, for exact comparison.
 
-#include "widgets/SegmentOutline.h"
+#include "widgets/SegmentGlyph.h"
 
+#include <cmath>
 #include <vector>
 
 namespace widgets_test {
 
-using widgets::DevicePoint;
+struct DevicePoint {
+    int x;
+    int y;
+    bool operator==(const DevicePoint& other) const { return x == other.x && y == other.y; }
+    bool operator!=(const DevicePoint& other) const { return !(*this == other); }
+};
 
 struct PathCommand {
     enum Kind { Move, Line, Cubic } kind;
@@ -39,25 +45,44 @@ struct RecordedOutline {
     }
 };
 
-class RecordingSink : public widgets::PathSink {
-public:
-    void moveTo(DevicePoint p) override { current_.commands.push_back({PathCommand::Move, {p}}); }
-    void lineTo(DevicePoint p) override { current_.commands.push_back({PathCommand::Line, {p}}); }
-    void cubicTo(DevicePoint c1, DevicePoint c2, DevicePoint end) override
-    {
-        current_.commands.push_back({PathCommand::Cubic, {c1, c2, end}});
+// Every point of an emitted path must lie on a whole pixel; one that does not reads as
+// (-99999, -99999) so that the comparison fails.
+inline RecordedOutline recorded(const QPainterPath& path, bool lit = false)
+{
+    RecordedOutline outline;
+    outline.lit = lit;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        const bool whole = e.x == std::floor(e.x) && e.y == std::floor(e.y);
+        const DevicePoint p = whole ? DevicePoint{int(e.x), int(e.y)} : DevicePoint{-99999, -99999};
+        switch (e.type) {
+        case QPainterPath::MoveToElement:
+            outline.commands.push_back({PathCommand::Move, {p}});
+            break;
+        case QPainterPath::LineToElement:
+            outline.commands.push_back({PathCommand::Line, {p}});
+            break;
+        case QPainterPath::CurveToElement:
+            outline.commands.push_back({PathCommand::Cubic, {p}});
+            break;
+        case QPainterPath::CurveToDataElement:
+            outline.commands.back().points.push_back(p);
+            break;
+        }
     }
-    void closeAndFill(bool lit) override
-    {
-        current_.lit = lit;
-        outlines.push_back(current_);
-        current_ = {};
-    }
+    return outline;
+}
 
+struct RecordingSink {
     std::vector<RecordedOutline> outlines;
-
-private:
-    RecordedOutline current_;
 };
+
+inline RecordingSink recorded(const std::vector<widgets::SegmentPath>& segments)
+{
+    RecordingSink sink;
+    for (const widgets::SegmentPath& segment : segments)
+        sink.outlines.push_back(recorded(segment.path, segment.lit));
+    return sink;
+}
 
 } // namespace widgets_test

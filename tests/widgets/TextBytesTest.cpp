@@ -149,7 +149,7 @@ TEST(TipsFile, IsReadWholeAndABoundlessOneEndsAtAWholeSegment)
     ticker.resize(400, 30);
     QElapsedTimer clock;
     clock.start();
-    ticker.loadTipsFile(path, 0xFFFFFF, 0x2BFFFF, "Comic Sans MS", 17, 4);
+    ticker.loadTips(0xFFFFFF, 0x2BFFFF, "Comic Sans MS", 17, 4, path);
     ticker.grab(); // the first frame measures the text
     const qint64 loadMs = clock.elapsed();
     EXPECT_EQ(ticker.getText(), many);

@@ -1,6 +1,7 @@
 // The ticker as drawn and as driven: gradient, grip, segments, scrolling, hover, tips file.
 
 #include "PixelHelpers.h"
+#include "TickerProbe.h"
 
 #include "widgets/TickerControl.h"
 #include "widgets/TipsFile.h"
@@ -18,6 +19,10 @@
 using namespace widgets;
 using widgets_test::at;
 using widgets_test::grabbed;
+using ticker_probe::bumped;
+using ticker_probe::leftColumnOf;
+using ticker_probe::scrolling;
+using ticker_probe::tick;
 
 namespace {
 
@@ -36,15 +41,6 @@ int topRowOf(const QImage& image, QColor colour, int from, int to)
     return -1;
 }
 
-// The strip's timer ticked by hand: no test here runs the event loop in between.
-void tick(TickerControl& ticker)
-{
-    const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(&ticker);
-    ASSERT_EQ(timers.size(), 1) << "a running strip has its one timer";
-    QTimerEvent event(timers.first().timerId);
-    QCoreApplication::sendEvent(&ticker, &event);
-}
-
 // A 400 x 40 strip in white and yellow at font height 24, started: the text waits at 400.
 void startHeld(TickerControl& ticker, const std::string& text)
 {
@@ -60,16 +56,6 @@ void moveToColumnTen(TickerControl& ticker)
 {
     ticker.setStep(ticker.width() - 10);
     tick(ticker);
-}
-
-// Leftmost column holding a pixel of `colour` left of the grip, or -1.
-int leftColumnOf(const QImage& image, QColor colour)
-{
-    for (int x = 0; x < image.width() - 6; ++x)
-        for (int y = 0; y < image.height(); ++y)
-            if (QColor(image.pixel(x, y)) == colour)
-                return x;
-    return -1;
 }
 
 } // namespace
@@ -224,19 +210,19 @@ TEST(TickerControl, TimerMovesTheTextByItsStepAndPauseHoldsIt)
     ticker.setText("|MMMM|");
     ticker.setStep(2);
     ticker.start();
-    EXPECT_TRUE(ticker.isRunning());
+    EXPECT_TRUE(scrolling(ticker));
     const QColor white(255, 255, 255);
     const auto left = [&] { return leftColumnOf(grabbed(ticker), white); };
     QTRY_VERIFY_WITH_TIMEOUT(left() >= 0 && left() < 190, 2000);
 
     ticker.pause();
-    EXPECT_FALSE(ticker.isRunning());
+    EXPECT_FALSE(scrolling(ticker));
     const int held = left();
     QTest::qWait(3 * TickerControl::ScrollIntervalMs);
     EXPECT_EQ(left(), held);
 
     ticker.resume();
-    EXPECT_TRUE(ticker.isRunning());
+    EXPECT_TRUE(scrolling(ticker));
     QTRY_VERIFY_WITH_TIMEOUT(left() < held, 2000);
     EXPECT_EQ((held - left()) % 2, 0) << "two pixels a tick";
 }
@@ -256,8 +242,7 @@ TEST(TickerControl, ThePointerOverItHoldsItWithABumpBorderAndLeavingLetsItGo)
 
     const QImage before = grabbed(*ticker);
     QTest::mouseMove(screenWindow, ticker->mapTo(&window, QPoint(150, 12)));
-    EXPECT_FALSE(ticker->isRunning());
-    EXPECT_EQ(ticker->edgeFlags(), edge::AllSides);
+    EXPECT_FALSE(scrolling(*ticker));
     const QImage bumped = grabbed(*ticker);
     const QColor gradientLeft = at(before, 0, 12);
     EXPECT_EQ(gradientLeft, bandColour(0));
@@ -269,12 +254,44 @@ TEST(TickerControl, ThePointerOverItHoldsItWithABumpBorderAndLeavingLetsItGo)
 
     // Still over it: stays paused.
     QTest::mouseMove(screenWindow, ticker->mapTo(&window, QPoint(299, 23)));
-    EXPECT_FALSE(ticker->isRunning());
+    EXPECT_FALSE(scrolling(*ticker));
 
     QTest::mouseMove(screenWindow, ticker->mapTo(&window, QPoint(300, 12)));
-    EXPECT_TRUE(ticker->isRunning());
-    EXPECT_EQ(ticker->edgeFlags(), edge::Flat);
+    EXPECT_TRUE(scrolling(*ticker));
     EXPECT_EQ(at(grabbed(*ticker), 0, 12), gradientLeft);
+}
+
+TEST(TickerControl, LeavingTheWindowStraightFromItKeepsItHeldUntilThePointerIsBack)
+{
+    QWidget window;
+    window.resize(400, 100);
+    TickerControl* ticker = new TickerControl(&window);
+    ticker->setGeometry(10, 60, 300, 24);
+    ticker->setText("|tip|");
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ticker->start();
+    QWindow* screenWindow = window.windowHandle();
+    QTest::mouseMove(screenWindow, ticker->mapTo(&window, QPoint(150, 12)));
+    ASSERT_FALSE(scrolling(*ticker));
+
+    // The pointer goes off the window's edge: the window itself is told it was left.
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(screenWindow, &leave);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(scrolling(*ticker));
+    EXPECT_TRUE(bumped(*ticker));
+
+    // Moves elsewhere on the screen change nothing; then the pointer comes back over the
+    // window, away from the strip, and the window is told it was entered.
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(scrolling(*ticker));
+    const QPointF back(200, 20);
+    QEnterEvent enter(back, back, window.mapToGlobal(back));
+    QCoreApplication::sendEvent(screenWindow, &enter);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(scrolling(*ticker));
+    EXPECT_FALSE(bumped(*ticker));
 }
 
 TEST(TickerControl, ResumeWhileRunningKeepsTheTimer)
@@ -286,7 +303,7 @@ TEST(TickerControl, ResumeWhileRunningKeepsTheTimer)
     const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(&ticker);
     ASSERT_EQ(timers.size(), 1);
     ticker.resume();
-    EXPECT_TRUE(ticker.isRunning());
+    EXPECT_TRUE(scrolling(ticker));
     const auto after = QAbstractEventDispatcher::instance()->registeredTimers(&ticker);
     ASSERT_EQ(after.size(), 1);
     EXPECT_EQ(after.first().timerId, timers.first().timerId) << "the same timer, its phase kept";
@@ -299,10 +316,9 @@ TEST(TickerControl, LoadTipsConfiguresAndStartsAndAMissingFileLeavesItBlank)
     TickerControl ticker;
     ticker.resize(300, 30);
     ticker.setText(" Loading data, please wait...");
-    ticker.loadTipsFile(dir.filePath("tips.txt"), 0xFFFFFF, 0x2BFFFF, "Comic Sans MS", 17, 4);
+    ticker.loadTips(0xFFFFFF, 0x2BFFFF, "Comic Sans MS", 17, 4, dir.filePath("tips.txt"));
     EXPECT_EQ(ticker.getText(), TickerControl::MissingTipsText);
-    EXPECT_TRUE(ticker.isRunning());
-    EXPECT_EQ(ticker.step(), 4);
+    EXPECT_TRUE(scrolling(ticker));
     EXPECT_EQ(ticker.font().family(), QStringLiteral("Comic Sans MS"));
     // The message holds no bar: the strip shows its background only.
     EXPECT_EQ(leftColumnOf(grabbed(ticker), QColor(255, 255, 255)), -1);
@@ -315,7 +331,7 @@ TEST(TickerControl, LoadTipsConfiguresAndStartsAndAMissingFileLeavesItBlank)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(scrambled.data(), qint64(scrambled.size()));
     file.close();
-    ticker.loadTipsFile(dir.filePath("tips.txt"), 0xFFFFFF, 0x2BFFFF, "Comic Sans MS", 17, 4);
+    ticker.loadTips(0xFFFFFF, 0x2BFFFF, "Comic Sans MS", 17, 4, dir.filePath("tips.txt"));
     EXPECT_EQ(ticker.getText(), tips);
     // From the right edge, four pixels a tick, the second tip in yellow.
     const int first = QFontMetrics(ticker.font()).horizontalAdvance(QStringLiteral("first"));
@@ -323,6 +339,7 @@ TEST(TickerControl, LoadTipsConfiguresAndStartsAndAMissingFileLeavesItBlank)
         tick(ticker);
     EXPECT_GE(leftColumnOf(grabbed(ticker), QColor(255, 255, 43)), 0);
     EXPECT_GE(leftColumnOf(grabbed(ticker), QColor(255, 255, 255)), 0);
+    EXPECT_EQ(ticker_probe::pixelsPerTick(ticker), 4);
 }
 
 TEST(TickerControl, FontIsMadeOnlyBySetFontSize)
