@@ -15,8 +15,10 @@ int GameApp::run(const char* programPath)
     char* argv[] = {const_cast<char*>(programPath), nullptr};
     QApplication application(argc, argv);
     installGameArtwork();
+    // The desktop entry this program belongs to: its icon and name in the task list.
+    QGuiApplication::setDesktopFileName(QStringLiteral("cn.dushihuolang.DushiHuolang"));
 
-    ScoreKeeper scores(platform::fileBesideExecutable(QStringLiteral("score.txt")));
+    ScoreKeeper scores(platform::scoreFilePath());
     // One sequence of dice for the whole run.
     rules::GameRandom random;
     StartDialog startScreen(scores, [&random] { return StartDialog::playGameInWindow(random); });

@@ -1,14 +1,36 @@
 #include "platform/AppFiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace platform {
 
-QString fileBesideExecutable(const QString& fileName)
+namespace {
+
+constexpr const char* kTipsFile = "tips.txt";
+
+bool keepsFilesBesideItself(const QString& programDir)
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
+    return QFileInfo::exists(QDir(programDir).filePath(kTipsFile));
+}
+
+} // namespace
+
+QString tipsFilePath(const QString& programDir)
+{
+    if (keepsFilesBesideItself(programDir))
+        return QDir(programDir).filePath(kTipsFile);
+    // The program lies in bin/ or games/, one level under the prefix.
+    return QDir::cleanPath(programDir + "/../" GAME_DATA_DIR "/" + kTipsFile);
+}
+
+QString scoreFilePath(const QString& programDir)
+{
+    if (keepsFilesBesideItself(programDir))
+        return QDir(programDir).filePath(QStringLiteral("score.txt"));
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/dushihuolang/score.txt");
 }
 
 QString applicationTitle()

@@ -1,13 +1,18 @@
 #pragma once
-// Files the game keeps beside its executable; the working directory plays no part.
+// Where the game keeps its two files; the working directory plays no part. A copy with
+// "tips.txt" beside its executable (a build folder, an unpacked folder) keeps both files
+// there. An installed copy reads the tips from its data folder under the prefix and keeps
+// the list in the player's own data folder ($XDG_DATA_HOME, by default ~/.local/share).
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace platform {
 
-// Full path of `fileName` in the directory of the running executable.
-// Needs a QCoreApplication to exist.
-QString fileBesideExecutable(const QString& fileName);
+// `programDir` is the executable's directory; the default needs a QCoreApplication.
+QString tipsFilePath(const QString& programDir = QCoreApplication::applicationDirPath());
+// The folder of an installed copy's list may not exist yet: it is made when the list is saved.
+QString scoreFilePath(const QString& programDir = QCoreApplication::applicationDirPath());
 
 // The executable's file name without extension: the caption of the game's message boxes.
 QString applicationTitle();

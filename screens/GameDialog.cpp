@@ -32,6 +32,12 @@ namespace {
 
 constexpr int kRowIcon = 146;
 
+// The labels beside the displays; a screen reader names each display after its label.
+constexpr const char* kCashLabel = "现 金";
+constexpr const char* kSavingsLabel = "存款：";
+constexpr const char* kDebtLabel = "欠 债";
+constexpr const char* kHealthLabel = "健康：";
+
 const DialogTemplate kGameTemplate{
     GameDialog::kTemplateId, "都市货郎记", 412, 383, 8, true,
     {
@@ -46,8 +52,8 @@ const DialogTemplate kGameTemplate{
         {IDC_STATIC, ControlKind::Frame, "", 7, 193, 393, 2},
         {IDC_STATIC, ControlKind::GroupBox, "北京地铁站", 175, 200, 228, 115},
         {GameDialog::kBank, ControlKind::PushButton, "银  行", 5, 325, 50, 24},
-        {IDC_STATIC, ControlKind::Static, "现 金", 10, 216, 30, 8},
-        {IDC_STATIC, ControlKind::Static, "欠 债", 10, 275, 20, 8},
+        {IDC_STATIC, ControlKind::Static, kCashLabel, 10, 216, 30, 8},
+        {IDC_STATIC, ControlKind::Static, kDebtLabel, 10, 275, 20, 8},
         {GameDialog::kCashDisplay, ControlKind::Custom, "", 40, 209, 120, 20, Sunken},
         {GameDialog::kPostOffice, ControlKind::PushButton, "邮 局", 140, 325, 49, 25},
         {GameDialog::kHospital, ControlKind::PushButton, "医  院", 75, 325, 44, 25},
@@ -55,9 +61,9 @@ const DialogTemplate kGameTemplate{
         {IDC_STATIC, ControlKind::Static, "        您的出租屋里", 220, 31, 115, 8},
         {IDC_STATIC, ControlKind::Static, "买进", 165, 61, 30, 8, Centered},
         {IDC_STATIC, ControlKind::Static, "卖出", 169, 116, 16, 8},
-        {IDC_STATIC, ControlKind::Static, "健康：", 10, 295, 25, 8},
+        {IDC_STATIC, ControlKind::Static, kHealthLabel, 10, 295, 25, 8},
         {IDC_STATIC, ControlKind::GroupBox, "状 态", 5, 195, 160, 120},
-        {IDC_STATIC, ControlKind::Static, "存款：", 10, 245, 25, 8},
+        {IDC_STATIC, ControlKind::Static, kSavingsLabel, 10, 245, 25, 8},
         {GameDialog::kSavingsDisplay, ControlKind::Custom, "", 40, 239, 120, 20, Sunken},
         {GameDialog::kAirport, ControlKind::PushButton, "首都国际机场", 210, 325, 50, 25},
         {GameDialog::kHealthDisplay, ControlKind::Custom, "Static", 39, 290, 45, 21, Sunken},
@@ -154,6 +160,12 @@ void GameDialog::setUpLists()
 
 void GameDialog::setUpDisplays()
 {
+    const std::pair<int, const char*> labels[] = {{kCashDisplay, kCashLabel},
+                                                  {kSavingsDisplay, kSavingsLabel},
+                                                  {kDebtDisplay, kDebtLabel},
+                                                  {kHealthDisplay, kHealthLabel}};
+    for (const auto& [id, label] : labels)
+        display(id)->setAccessibleName(QString::fromUtf8(label));
     display(kDebtDisplay)->SetBackgroundColor(kBlack);
     display(kDebtDisplay)->SetSegmentColors(kBlack, kDebtRed);
 }

@@ -3,7 +3,9 @@
 #include "platform/MessageBox.h"
 #include "score/ScoreFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cstdlib>
 
 namespace {
@@ -31,6 +33,9 @@ std::optional<int> ScoreKeeper::insert(std::string_view gbkName, std::int32_t mo
 
 bool ScoreKeeper::saveOrEndProcess(QWidget* owner)
 {
+    // An installed copy's data folder may not be there yet; a folder that cannot be made
+    // fails the save below.
+    QDir().mkpath(QFileInfo(path_).absolutePath());
     if (score::saveScores(QFile::encodeName(path_).toStdString(), table_))
         return true;
     platform::messageBox(owner, QString::fromLatin1(kWriteFailureText), platform::MessageIcon::Error);

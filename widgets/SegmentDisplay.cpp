@@ -1,5 +1,6 @@
 #include "widgets/SegmentDisplay.h"
 
+#include "widgets/Accessible.h"
 #include "widgets/GbkBytes.h"
 #include "widgets/OffscreenDC.h"
 
@@ -49,6 +50,7 @@ SegmentDisplay::SegmentDisplay(QWidget* parent, std::uint32_t style)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Like a plain label, the panel leaves the pointer's moves to its window.
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    installAccessibleInterfaces();
 }
 
 void SegmentDisplay::SetText(const char* text)
@@ -59,6 +61,7 @@ void SegmentDisplay::SetText(const char* text)
     text_ = bytes;
     glyphsStale_ = true;
     update();
+    announceValueChange(this);
 }
 
 void SegmentDisplay::SetSegmentColors(ColorRef unlit, ColorRef lit)

@@ -2,6 +2,7 @@
 
 #include "platform/AppFiles.h"
 #include "platform/Gbk.h"
+#include "widgets/Accessible.h"
 #include "widgets/TipsFile.h"
 
 #include <QFontMetrics>
@@ -75,6 +76,7 @@ TickerControl::TickerControl(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves without a button reach the strip only with tracking on.
     setMouseTracking(true);
+    installAccessibleInterfaces();
 }
 
 void TickerControl::setText(const std::string& text)
@@ -120,7 +122,7 @@ void TickerControl::loadTips(ColorRef textColour, ColorRef altTextColour, const 
 {
     // A missing file is no error for the game: the message holds no bar, so nothing shows.
     const std::optional<std::string> tips = readTipsFile(
-        path.isEmpty() ? platform::fileBesideExecutable(QStringLiteral("tips.txt")) : path);
+        path.isEmpty() ? platform::tipsFilePath() : path);
     setText(tips ? *tips : std::string(MissingTipsText));
     setColours(textColour, altTextColour);
     setFontName(face);
@@ -190,6 +192,20 @@ void TickerControl::layoutText()
         const QString segment = platform::fromGbk(bytes);
         segments_.push_back({segment, metrics.horizontalAdvance(segment)});
     }
+}
+
+QString TickerControl::textInView()
+{
+    layoutText();
+    const int width = clientRect_.isValid() ? clientRect_.width() : this->width();
+    QStringList shown;
+    int x = scrollX_;
+    for (const Segment& segment : segments_) {
+        if (x < width && x + segment.width > 0)
+            shown << segment.text;
+        x += segment.width;
+    }
+    return shown.join(QLatin1Char(' '));
 }
 
 void TickerControl::timerEvent(QTimerEvent* event)

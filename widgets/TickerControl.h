@@ -50,11 +50,13 @@ public:
     // Restarts the timer only when paused, so a running strip keeps its phase.
     void resume();
 
-    // Reads the tips file at `path`, by default the game's own "tips.txt", then sets colours,
-    // font and step and starts.
+    // Reads the tips file at `path`, by default the game's own (see platform/AppFiles), then
+    // sets colours, font and step and starts.
     void loadTips(ColorRef textColour, ColorRef altTextColour, const QString& face, int height,
                   int step, const QString& path = QString());
 
+    // The segments at least partly inside the strip now, left to right, one blank between.
+    QString textInView();
 
 protected:
     void timerEvent(QTimerEvent* event) override;

@@ -14,6 +14,9 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include "OrdinaryUser.h"
+#include "score/ScoreFile.h"
+
 #include <functional>
 #include <memory>
 
@@ -445,6 +448,58 @@ TEST_F(ExecutableTest, AtTwiceTheScaleTheDisplaysShowTheirWholeFigures)
         EXPECT_NEAR(one.top(), two.top(), tolerance) << "colour " << colour;
         EXPECT_NEAR(one.bottom(), two.bottom(), tolerance) << "colour " << colour;
     }
+}
+
+// The program as a package installs it, run by a player who owns nothing but a fresh home.
+TEST_F(ExecutableTest, AnInstalledCopyKeepsItsListInThePlayersDataFolderAndNothingBesideItself)
+{
+    QTemporaryDir prefix;
+    ASSERT_TRUE(prefix.isValid());
+    QFile(prefix.path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                        QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    const ToolRun install = runTool(QStringLiteral(CMAKE_COMMAND),
+                                    {"--install", QStringLiteral(BUILD_DIR), "--prefix", prefix.path()}, environment);
+    ASSERT_TRUE(install.finished && install.exitCode == 0) << install.output.toStdString();
+    const QDir bin(prefix.filePath("bin"));
+    const QStringList besideBefore = bin.entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+    ASSERT_TRUE(besideBefore.contains("dushihuolang"));
+
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    giveToOrdinaryUser(QFile::encodeName(home.path()).toStdString());
+    QString runner = prefix.filePath("bin/dushihuolang");
+    QStringList arguments;
+    if (startedAsRoot()) {
+        if (QStandardPaths::findExecutable("setpriv").isEmpty())
+            GTEST_SKIP() << "setpriv is missing, so the installed copy cannot be run as an ordinary user";
+        arguments = {"--reuid=nobody", "--regid=nogroup", "--clear-groups", runner};
+        runner = QStringLiteral("setpriv");
+    }
+    environment.insert("HOME", home.path());
+    environment.remove("XDG_DATA_HOME");
+    environment.remove("XAUTHORITY");
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(home.path());
+    program.start(runner, arguments);
+    ASSERT_TRUE(program.waitForStarted(kToolTimeoutMs)) << program.errorString().toStdString();
+
+    ASSERT_FALSE(focusWindow(QString::fromUtf8("都市货郎记")).isEmpty())
+        << "the start screen did not show; the game said: " << program.readAllStandardError().toStdString();
+    ASSERT_TRUE(openTheList());
+    ASSERT_FALSE(focusWindow(QString::fromUtf8("高手榜")).isEmpty()) << "the list did not show";
+    ASSERT_TRUE(pressKeys({"Return"}));
+    ASSERT_FALSE(focusWindow(QString::fromUtf8("都市货郎记")).isEmpty());
+    ASSERT_TRUE(pressKeys({"Escape"}));
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+
+    QFile list(home.filePath(".local/share/dushihuolang/score.txt"));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly)) << "the list is kept in the player's data folder";
+    EXPECT_EQ(list.readAll().toStdString(), score::formatScores(score::defaultScoreTable()));
+    EXPECT_EQ(QFileInfo(list).ownerId(), ordinaryUid()) << "the player, not root, wrote it";
+    EXPECT_EQ(bin.entryList(QDir::AllEntries | QDir::Hidden | QDir::System), besideBefore)
+        << "nothing is written beside the installed program";
 }
 
 int main(int argc, char** argv)

@@ -4,7 +4,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -26,15 +29,90 @@ TEST(Gbk, ConvertsBothWaysAndMarksWhatItCannotHold)
     EXPECT_GE(broken.size(), 4);
 }
 
-TEST(AppFiles, FilesLieBesideTheExecutableWhateverTheWorkingDirectory)
+TEST(AppFiles, TheFilesDoNotDependOnTheWorkingDirectory)
 {
-    const QString before = fileBesideExecutable(QStringLiteral("score.txt"));
+    const QString tips = tipsFilePath();
+    const QString scores = scoreFilePath();
+    // Tips in the working directory do not make the program keep its files there.
+    QTemporaryDir working;
+    ASSERT_TRUE(working.isValid());
+    ASSERT_TRUE(QFile(working.filePath("tips.txt")).open(QIODevice::WriteOnly));
     const QString oldDir = QDir::currentPath();
-    QDir::setCurrent(QDir::tempPath());
-    EXPECT_EQ(fileBesideExecutable(QStringLiteral("score.txt")), before);
+    QDir::setCurrent(working.path());
+    EXPECT_EQ(tipsFilePath(), tips);
+    EXPECT_EQ(scoreFilePath(), scores);
     QDir::setCurrent(oldDir);
-    EXPECT_EQ(before, QCoreApplication::applicationDirPath() + QStringLiteral("/score.txt"));
+    EXPECT_FALSE(scores.startsWith(working.path()));
     EXPECT_EQ(applicationTitle(), QStringLiteral("platform_tests"));
+}
+
+namespace {
+
+// Sets an environment variable for one test, and puts back what was there.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const QString& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
+    {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value.toLocal8Bit());
+    }
+    ~ScopedVariable()
+    {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+void touch(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+}
+
+} // namespace
+
+TEST(AppFiles, ACopyWithItsTipsBesideItKeepsBothFilesThere)
+{
+    QTemporaryDir unpacked;
+    ASSERT_TRUE(unpacked.isValid());
+    touch(unpacked.filePath("tips.txt"));
+    const ScopedVariable data("XDG_DATA_HOME", unpacked.filePath("elsewhere"));
+    EXPECT_EQ(tipsFilePath(unpacked.path()), unpacked.filePath("tips.txt"));
+    EXPECT_EQ(scoreFilePath(unpacked.path()), unpacked.filePath("score.txt"));
+    // The running test program has no tips beside it: the installed layout.
+    EXPECT_NE(scoreFilePath(), QCoreApplication::applicationDirPath() + "/score.txt");
+}
+
+TEST(AppFiles, AnInstalledCopyReadsItsTipsUnderThePrefixAndKeepsTheListInThePlayersDataFolder)
+{
+    QTemporaryDir prefix;
+    QTemporaryDir home;
+    ASSERT_TRUE(prefix.isValid() && home.isValid());
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("bin") && QDir(prefix.path()).mkpath("games"));
+    // A score file beside the program does not make it a copy that keeps its files there.
+    touch(prefix.filePath("bin/score.txt"));
+    const QString tips = prefix.filePath("share/dushihuolang/tips.txt");
+    EXPECT_EQ(tipsFilePath(prefix.filePath("bin")), tips);
+    EXPECT_EQ(tipsFilePath(prefix.filePath("games")), tips);
+
+    const ScopedVariable homeVariable("HOME", home.path());
+    {
+        const ScopedVariable data("XDG_DATA_HOME", QString());
+        EXPECT_EQ(scoreFilePath(prefix.filePath("bin")), home.filePath(".local/share/dushihuolang/score.txt"));
+    }
+    const ScopedVariable data("XDG_DATA_HOME", home.filePath("data"));
+    EXPECT_EQ(scoreFilePath(prefix.filePath("games")), home.filePath("data/dushihuolang/score.txt"));
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("data"))) << "the folder is made when the list is saved";
 }
 
 TEST(ReportList, OnlyItsOwnSurfaceTakesDrops)

@@ -181,3 +181,36 @@ TEST_F(HighScoreDialogTest, AFileThatCannotBeWrittenEndsTheProcessBeforeTheListO
     EXPECT_EQ(exitCodes, std::vector<int>{-1});
     EXPECT_TRUE(results.empty()) << "the list never opens";
 }
+
+TEST_F(HighScoreDialogTest, AListWhoseFolderIsNotThereYetMakesItWhenSaved)
+{
+    const QString nested = folder.filePath("data/dushihuolang/score.txt");
+    ScoreKeeper keeper(nested, [this](int code) { exitCodes.push_back(code); });
+    ModalScript quiet;
+    quiet.run([&] {
+        keeper.load();
+        EXPECT_TRUE(keeper.saveOrEndProcess());
+    });
+    EXPECT_TRUE(quiet.finished()) << quiet.unexpected().join('\n').toStdString();
+    EXPECT_EQ(fileBytes(nested).toStdString(), score::formatScores(score::defaultScoreTable()));
+    EXPECT_TRUE(exitCodes.empty());
+
+    // A plain file where the folder should be: the save fails as any unwritable list does.
+    QFile(folder.filePath("blocked")).open(QIODevice::WriteOnly);
+    ScoreKeeper blocked(folder.filePath("blocked/dushihuolang/score.txt"), [this](int code) { exitCodes.push_back(code); });
+    QStringList seen;
+    ModalScript script;
+    script.then([&](QWidget* d) {
+        auto* box = qobject_cast<QMessageBox*>(d);
+        ASSERT_NE(box, nullptr);
+        seen << box->text();
+        clickButton(d, 0);
+    });
+    script.run([&] {
+        blocked.load();
+        EXPECT_FALSE(blocked.saveOrEndProcess());
+    });
+    EXPECT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
+    EXPECT_EQ(seen, QStringList{"Error: score file can not be opened."});
+    EXPECT_EQ(exitCodes, std::vector<int>{-1});
+}

@@ -7,6 +7,7 @@
 #include "widgets/TipsFile.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAccessible>
 #include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
@@ -352,4 +353,29 @@ TEST(TickerControl, FontIsMadeOnlyBySetFontSize)
     // A positive height is the whole character cell.
     EXPECT_LE(QFontMetrics(ticker.font()).height(), 17 + 1);
     EXPECT_GE(QFontMetrics(ticker.font()).height(), 17 - 2);
+}
+
+TEST(TickerControl, AScreenReaderReadsTheSegmentsInView)
+{
+    TickerControl ticker;
+    startHeld(ticker, "|first|\xB5\xD8\xCC\xFA|the last tip|");
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(&ticker);
+    ASSERT_NE(strip, nullptr);
+    EXPECT_EQ(strip->text(QAccessible::Value), QString()) << "the text waits at the right edge";
+
+    moveToColumnTen(ticker);
+    const QFontMetrics metrics(ticker.font());
+    const int first = metrics.horizontalAdvance(QStringLiteral("first"));
+    const int second = metrics.horizontalAdvance(QString::fromUtf8("地铁"));
+    ASSERT_LT(10 + first + second, 400);
+    EXPECT_EQ(strip->text(QAccessible::Value),
+              QString::fromUtf8("first 地铁 the last tip"));
+
+    // The first segment's last column leaves the strip.
+    ticker.setStep(first + 10);
+    tick(ticker);
+    EXPECT_EQ(strip->text(QAccessible::Value), QString::fromUtf8("地铁 the last tip"));
+    ticker.setStep(second);
+    tick(ticker);
+    EXPECT_EQ(strip->text(QAccessible::Value), QStringLiteral("the last tip"));
 }
