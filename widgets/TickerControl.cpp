@@ -186,11 +186,13 @@ void TickerControl::layoutText()
     layoutStale_ = false;
     segments_.clear();
     const QFontMetrics metrics(font());
-    textAscent_ = metrics.ascent();
     textWidth_ = text_.empty() ? 0 : metrics.horizontalAdvance(platform::fromGbk(text_));
     for (std::string_view bytes : tickerSegments(text_)) {
         const QString segment = platform::fromGbk(bytes);
-        segments_.push_back({segment, metrics.horizontalAdvance(segment)});
+        QStaticText text(segment);
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(QTransform(), font());
+        segments_.push_back({text, metrics.horizontalAdvance(segment)});
     }
 }
 
@@ -202,7 +204,7 @@ QString TickerControl::textInView()
     int x = scrollX_;
     for (const Segment& segment : segments_) {
         if (x < width && x + segment.width > 0)
-            shown << segment.text;
+            shown << segment.text.text();
         x += segment.width;
     }
     return shown.join(QLatin1Char(' '));
@@ -237,8 +239,7 @@ void TickerControl::paintEvent(QPaintEvent*)
             if (x + segments_[i].width > 0) {
                 painter.setPen(toQColor(i % 2 ? altTextColour_ : textColour_));
                 const int y = i % 2 ? AltSegmentDrop : 0;
-                painter.drawText(QPointF(area.left() + x, area.top() + y + textAscent_),
-                                 segments_[i].text);
+                painter.drawStaticText(QPointF(area.left() + x, area.top() + y), segments_[i].text);
             }
             x += segments_[i].width;
         }
