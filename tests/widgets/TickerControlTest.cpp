@@ -58,6 +58,21 @@ void moveToColumnTen(TickerControl& ticker)
     tick(ticker);
 }
 
+// A 300 x 24 strip at (10, 60) in a shown 400 x 100 window, started; null if the window
+// never showed.
+TickerControl* startedInWindow(QWidget& window)
+{
+    window.resize(400, 100);
+    auto* ticker = new TickerControl(&window);
+    ticker->setGeometry(10, 60, 300, 24);
+    ticker->setText("|tip|");
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return nullptr;
+    ticker->start();
+    return ticker;
+}
+
 } // namespace
 
 TEST(TickerGradient, SixtyBandsStepFromGreenToBlueAndTheLastTakesTheRest)
@@ -230,13 +245,8 @@ TEST(TickerControl, TimerMovesTheTextByItsStepAndPauseHoldsIt)
 TEST(TickerControl, ThePointerOverItHoldsItWithABumpBorderAndLeavingLetsItGo)
 {
     QWidget window;
-    window.resize(400, 100);
-    TickerControl* ticker = new TickerControl(&window);
-    ticker->setGeometry(10, 60, 300, 24);
-    ticker->setText("|tip|");
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    ticker->start();
+    TickerControl* ticker = startedInWindow(window);
+    ASSERT_TRUE(ticker);
     QWindow* screenWindow = window.windowHandle();
     QTest::mouseMove(screenWindow, QPoint(200, 20));
 
@@ -264,13 +274,8 @@ TEST(TickerControl, ThePointerOverItHoldsItWithABumpBorderAndLeavingLetsItGo)
 TEST(TickerControl, LeavingTheWindowStraightFromItKeepsItHeldUntilThePointerIsBack)
 {
     QWidget window;
-    window.resize(400, 100);
-    TickerControl* ticker = new TickerControl(&window);
-    ticker->setGeometry(10, 60, 300, 24);
-    ticker->setText("|tip|");
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    ticker->start();
+    TickerControl* ticker = startedInWindow(window);
+    ASSERT_TRUE(ticker);
     QWindow* screenWindow = window.windowHandle();
     QTest::mouseMove(screenWindow, ticker->mapTo(&window, QPoint(150, 12)));
     ASSERT_FALSE(scrolling(*ticker));
