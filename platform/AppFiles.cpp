@@ -21,8 +21,10 @@ QString tipsFilePath(const QString& programDir)
 {
     if (keepsFilesBesideItself(programDir))
         return QDir(programDir).filePath(kTipsFile);
-    // The program lies in bin/ or games/, one level under the prefix.
-    return QDir::cleanPath(programDir + "/../" GAME_DATA_DIR "/" + kTipsFile);
+    // The program lies in bin/ or games/, one level under the prefix; a data folder given as
+    // an absolute path at configure time is taken as it is.
+    const QString dataDir = QDir(programDir + "/..").filePath(QStringLiteral(GAME_DATA_DIR));
+    return QDir::cleanPath(QDir(dataDir).filePath(kTipsFile));
 }
 
 QString scoreFilePath(const QString& programDir)
