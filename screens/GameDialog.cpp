@@ -89,7 +89,6 @@ constexpr std::uint32_t kTickerYellow = 0x2BFFFF;
 
 } // namespace
 
-
 GameDialog::GameDialog(rules::RandomSource& random, QWidget* owner)
     : TemplateDialog(kGameTemplate, owner)
     , random_(random)

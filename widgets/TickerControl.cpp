@@ -162,9 +162,11 @@ void TickerControl::leaveEvent(QEvent*)
 
 bool TickerControl::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == window() && event->type() == QEvent::Leave)
+    if (watched != window())
+        return false;
+    if (event->type() == QEvent::Leave) {
         windowLeft_ = true;
-    if (watched == window() && event->type() == QEvent::Enter && windowLeft_) {
+    } else if (event->type() == QEvent::Enter && windowLeft_) {
         windowLeft_ = false;
         release();
     }
