@@ -35,6 +35,12 @@ int DialogUnits::toPixelsY(int units) const
     return mulDiv(units, baseY_, 8);
 }
 
+int DialogUnits::scalePixelsX(int pixels) const
+{
+    // 1.5 pixels a unit is a base width of 6.
+    return mulDiv(pixels, baseX_, 6);
+}
+
 QRect DialogUnits::toPixels(int x, int y, int width, int height) const
 {
     return QRect(toPixelsX(x), toPixelsY(y), toPixelsX(width), toPixelsY(height));

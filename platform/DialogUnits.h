@@ -19,6 +19,10 @@ public:
     int toPixelsX(int units) const;
     int toPixelsY(int units) const;
     QRect toPixels(int x, int y, int width, int height) const;
+    // A width that a layout gives in pixels of a dialog font whose horizontal unit is 1.5
+    // pixels, made as much wider as this font's unit is: a list's columns keep their share of
+    // a dialog laid out in this font's units.
+    int scalePixelsX(int pixels) const;
 
 private:
     int baseX_;

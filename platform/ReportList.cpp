@@ -4,7 +4,9 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFrame>
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -35,6 +37,26 @@ ReportList::ReportList(QWidget* parent)
 
     connect(header(), &QHeaderView::sectionClicked, this, &ReportList::columnClicked);
     viewport()->installEventFilter(this);
+}
+
+bool ReportList::event(QEvent* event)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (event->type() != QEvent::Paint || ratio == std::floor(ratio))
+        return QTreeWidget::event(event);
+    // At a fractional scale the list may begin and end halfway into a device pixel, where its
+    // frame's lines fall between pixels or under the header, rows and scroll bars, which round
+    // outward. The frame is drawn in device pixels instead, on the outermost ones that are the
+    // list's alone.
+    QPainter painter(this);
+    const QRectF area = painter.deviceTransform().mapRect(QRectF(rect()));
+    painter.setWorldTransform(painter.deviceTransform().inverted());
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    option.rect = QRect(QPoint(int(std::ceil(area.left())), int(std::ceil(area.top()))),
+                        QPoint(int(std::floor(area.right())) - 1, int(std::floor(area.bottom())) - 1));
+    style()->drawControl(QStyle::CE_ShapedFrame, &option, &painter, this);
+    return true;
 }
 
 void ReportList::addColumn(const QString& title, int widthPixels)

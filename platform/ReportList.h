@@ -46,6 +46,7 @@ signals:
     void dragStarted(QPoint pressPos);
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

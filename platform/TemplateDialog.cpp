@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ReportList.h"
 #include "platform/Resources.h"
+#include "platform/StaticText.h"
 #include "platform/UpDownControl.h"
 
 #include <QFrame>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <utility>
 
 namespace platform {
 
@@ -142,7 +144,7 @@ QWidget* TemplateDialog::createControl(const ControlTemplate& item)
         return button;
     }
     case ControlKind::Static: {
-        auto* label = new QLabel(text, this);
+        auto* label = new StaticText(text, this);
         label->setAlignment(textAlignment(item.flags));
         label->setTextFormat(Qt::PlainText);
         if (item.flags & Sunken)
@@ -287,6 +289,28 @@ void TemplateDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
+void TemplateDialog::growToFitTexts()
+{
+    for (QWidget* widget : std::as_const(templateOrder_)) {
+        auto* text = qobject_cast<StaticText*>(widget);
+        const int extra = text ? text->heightForWidth(text->width()) - text->height() : 0;
+        if (extra <= 0)
+            continue;
+        const int bottom = text->geometry().bottom();
+        for (QWidget* other : std::as_const(templateOrder_)) {
+            QRect place = other->geometry();
+            if (place.top() > bottom)
+                place.translate(0, extra);
+            else if (other == text || (qobject_cast<QGroupBox*>(other) && place.bottom() >= bottom))
+                place.setBottom(place.bottom() + extra);
+            else
+                continue;
+            other->setGeometry(place);
+        }
+        setFixedHeight(height() + extra);
+    }
+}
+
 QWidget* TemplateDialog::firstTabStop() const
 {
     for (QWidget* widget : templateOrder_) {
@@ -301,7 +325,9 @@ void TemplateDialog::runInitialisation()
     if (initialised_)
         return;
     initialised_ = true;
-    if (initDialog()) {
+    const bool focusFirst = initDialog();
+    growToFitTexts();
+    if (focusFirst) {
         if (QWidget* first = firstTabStop())
             first->setFocus(Qt::TabFocusReason);
     }

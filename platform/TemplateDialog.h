@@ -72,6 +72,9 @@ private:
     QWidget* createControl(const ControlTemplate& control);
     void adoptWidget(int id, QWidget* widget);
     void runInitialisation();
+    // A static text that needs more lines than its template gives it grows downward, with the
+    // group boxes around it and the dialog; what lies below it moves down by as much.
+    void growToFitTexts();
 
     int templateId_;
     DialogUnits units_;

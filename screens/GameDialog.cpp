@@ -146,15 +146,16 @@ void GameDialog::setUpLists()
     const QIcon icon = iconResource(kRowIcon);
     for (ReportList* list : {marketList_, roomList_})
         list->setRowIcon(icon);
-    marketList_->addColumn(QString::fromUtf8("商品"), 68);
-    marketList_->addColumn(QString::fromUtf8("黑市价格"), 67);
-    marketList_->addColumn(QString(), 27);
-    roomList_->addColumn(QString::fromUtf8("商品"), 68);
-    roomList_->addColumn(QString::fromUtf8("买进价格"), 67);
-    roomList_->addColumn(QString::fromUtf8("数量"), 57);
+    const auto width = [this](int pixels) { return units().scalePixelsX(pixels); };
+    marketList_->addColumn(QString::fromUtf8("商品"), width(68));
+    marketList_->addColumn(QString::fromUtf8("黑市价格"), width(67));
+    marketList_->addColumn(QString(), width(27));
+    roomList_->addColumn(QString::fromUtf8("商品"), width(68));
+    roomList_->addColumn(QString::fromUtf8("买进价格"), width(67));
+    roomList_->addColumn(QString::fromUtf8("数量"), width(57));
     // The names need the room; the market's columns then scroll sideways.
-    marketList_->setColumnWidth(0, 150);
-    roomList_->setColumnWidth(0, 100);
+    marketList_->setColumnWidth(0, width(150));
+    roomList_->setColumnWidth(0, width(100));
 }
 
 void GameDialog::setUpDisplays()

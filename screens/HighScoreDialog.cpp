@@ -46,7 +46,7 @@ bool HighScoreDialog::initDialog()
 {
     ReportList* rows = list(kList);
     for (const Column& column : kColumns)
-        rows->addColumn(QString::fromUtf8(column.title), column.widthPixels);
+        rows->addColumn(QString::fromUtf8(column.title), units().scalePixelsX(column.widthPixels));
     // Each record goes in at the top, tenth first, so the rows end in record order, best first.
     for (int k = int(score::kScoreRecords) - 1; k >= 0; --k) {
         const score::ScoreEntry& entry = table_[size_t(k)];

@@ -133,13 +133,14 @@ TEST(GameDialog, OpensWithTheStartingFiguresTheOpeningMarketAndItsColumns)
 
         const QStringList marketTitles{utf8("商品"), utf8("黑市价格"), QString()};
         const QStringList roomTitles{utf8("商品"), utf8("买进价格"), utf8("数量")};
+        // Widths for a font whose horizontal unit is 1.5 pixels, as wide again as ours is.
         const int marketWidths[] = {150, 67, 27};
         const int roomWidths[] = {100, 67, 57};
         for (int column = 0; column < 3; ++column) {
             EXPECT_EQ(market->headerItem()->text(column), marketTitles[column]);
-            EXPECT_EQ(market->columnWidth(column), marketWidths[column]);
+            EXPECT_EQ(market->columnWidth(column), window.units().scalePixelsX(marketWidths[column]));
             EXPECT_EQ(window.roomList()->headerItem()->text(column), roomTitles[column]);
-            EXPECT_EQ(window.roomList()->columnWidth(column), roomWidths[column]);
+            EXPECT_EQ(window.roomList()->columnWidth(column), window.units().scalePixelsX(roomWidths[column]));
         }
     });
     EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);

@@ -81,7 +81,7 @@ TEST_F(HighScoreDialogTest, WithNoFileShowsTheDefaultListAndCreatesTheFile)
              const int widths[] = {68, 100, 120, 80};
              for (int c = 0; c < 4; ++c) {
                  EXPECT_EQ(rows->headerItem()->text(c), titles[c]);
-                 EXPECT_EQ(rows->columnWidth(c), widths[c]);
+                 EXPECT_EQ(rows->columnWidth(c), u.scalePixelsX(widths[c]));
              }
              ASSERT_EQ(rows->rowCount(), 10);
              EXPECT_EQ(rowTexts(rows, 0), (QStringList{utf8("第一名"), "zuv", "12500720", "98"}));
