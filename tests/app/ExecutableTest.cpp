@@ -17,6 +17,7 @@
 #include "OrdinaryUser.h"
 #include "score/ScoreFile.h"
 
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -115,6 +116,38 @@ struct WindowOnScreen {
     QRect geometry;
 };
 
+// The bands of rows of `area`, top to bottom, in which some pixel is as dark as text.
+std::vector<std::pair<int, int>> inkBands(const QImage& image, const QRect& area)
+{
+    std::vector<std::pair<int, int>> bands;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        bool ink = false;
+        for (int x = area.left(); x <= area.right() && !ink; ++x)
+            ink = qGray(image.pixel(x, y)) < 100;
+        if (ink && !bands.empty() && bands.back().second == y - 1)
+            bands.back().second = y;
+        else if (ink)
+            bands.emplace_back(y, y);
+    }
+    return bands;
+}
+
+// Whether some line of pixels near `line` (a row, or a column when `vertical`) is drawn in the
+// frame's grey from `from` to `to`: the edge of a frame.
+bool hasFrameEdge(const QImage& image, bool vertical, int line, int from, int to)
+{
+    for (int at = line - 3; at <= line + 3; ++at) {
+        int grey = 0;
+        for (int along = from; along <= to; ++along) {
+            const int level = qGray(vertical ? image.pixel(at, along) : image.pixel(along, at));
+            grey += level >= 150 && level <= 200;
+        }
+        if (grey >= (to - from + 1) * 95 / 100)
+            return true;
+    }
+    return false;
+}
+
 class ExecutableTest : public testing::Test {
 protected:
     void SetUp() override
@@ -186,17 +219,20 @@ protected:
     }
 
     // From the start screen, a name and Enter; the welcome news closed with Enter: the game
-    // window has the keyboard.
-    WindowOnScreen enterAGame()
+    // window has the keyboard. `welcome` gets the news as it was shown.
+    WindowOnScreen enterAGame(const QString& name = "vu", QImage* welcome = nullptr)
     {
         const QString title = QString::fromUtf8("都市货郎记");
         if (focusWindow(title).isEmpty())
             return {};
         startScreen = focusedWindow();
-        runTool("xdotool", {"type", "--delay", "40", "vu"}, environment);
+        runTool("xdotool", {"type", "--delay", "40", name}, environment);
         pressKeys({"Return"});
-        if (waitForFocus([](const WindowOnScreen& w) { return w.name == QString::fromUtf8("北京新闻"); }).id.isEmpty())
+        const WindowOnScreen news = waitForNews();
+        if (news.id.isEmpty())
             return {};
+        if (welcome)
+            *welcome = screenshot(news.id);
         pressKeys({"Return"});
         return waitForFocus([&](const WindowOnScreen& w) { return w.name == title && w.id != startScreen.id; });
     }
@@ -237,6 +273,11 @@ protected:
         ASSERT_TRUE(pressKeys({"Escape"}));
         ASSERT_TRUE(waitForEnd());
         EXPECT_EQ(program.exitCode(), 0);
+    }
+
+    WindowOnScreen waitForNews()
+    {
+        return waitForFocus([](const WindowOnScreen& w) { return w.name == QString::fromUtf8("北京新闻"); });
     }
 
     // Waits, without touching the focus, for a window that `wanted` accepts to have it.
@@ -455,6 +496,85 @@ TEST_F(ExecutableTest, AtTwiceTheScaleTheDisplaysShowTheirWholeFigures)
         EXPECT_NEAR(one.right(), two.right(), tolerance) << "colour " << colour;
         EXPECT_NEAR(one.top(), two.top(), tolerance) << "colour " << colour;
         EXPECT_NEAR(one.bottom(), two.bottom(), tolerance) << "colour " << colour;
+    }
+}
+
+TEST_F(ExecutableTest, ALongNewsMessageWrapsWholeInAGrownDialogAndAShortOneKeepsTheTemplate)
+{
+    startWindowManager();
+    for (const QString& name : {QString("vu"), QString("Zhang San the Great Trader of Haidian District Beijing")}) {
+        SCOPED_TRACE(name.toStdString());
+        startGame();
+        QImage welcome;
+        const WindowOnScreen game = enterAGame(name, &welcome);
+        ASSERT_FALSE(game.id.isEmpty()) << "the game window did not get the keyboard";
+        // Leaving at once is a loss: the news that the player was sent home, with the name.
+        ASSERT_TRUE(pressKeys({"Escape"}));
+        const WindowOnScreen news = waitForNews();
+        ASSERT_FALSE(news.id.isEmpty()) << "no sent-home news";
+        const QImage sentHome = screenshot(news.id);
+        ASSERT_TRUE(pressKeys({"Return"}));
+        ASSERT_FALSE(waitForFocus([&](const WindowOnScreen& w) { return w.id == startScreen.id; }).id.isEmpty());
+        ASSERT_TRUE(pressKeys({"Escape"}));
+        ASSERT_TRUE(waitForEnd());
+
+        // The news template is 334 x 68 units, the message's line 45 to 325 across, 8 high, the
+        // button 23 units above the bottom; the game window's 383 units down give a unit's height.
+        const double unitY = game.geometry.height() / 383.0;
+        for (const QImage& shot : {welcome, sentHome}) {
+            ASSERT_FALSE(shot.isNull());
+            const auto x = [&](int units) { return shot.width() * units / 334; };
+            const int buttonTop = shot.height() - int(23 * unitY);
+            const int lines = int(inkBands(shot, QRect(x(45), 0, x(280), buttonTop - 3)).size());
+            EXPECT_EQ(lines == 1, name == "vu") << lines << " lines";
+            EXPECT_FALSE(inkBands(shot, QRect(x(145), buttonTop, x(50), int(14 * unitY))).empty())
+                << "the button moves down with the text";
+            EXPECT_NEAR(shot.height(), (68 + 8 * (lines - 1)) * unitY, lines) << "the dialog grows by the added lines";
+        }
+    }
+}
+
+TEST_F(ExecutableTest, TheMarketsNameColumnKeepsItsShareOfTheListAndFramesAreWholeAtOneAndAHalf)
+{
+    startDisplay(QStringLiteral("1800x1500"));
+    startWindowManager();
+    for (const char* scale : {"1", "1.5"}) {
+        SCOPED_TRACE(scale);
+        environment.insert("QT_SCALE_FACTOR", scale);
+        startGame();
+        const WindowOnScreen window = enterAGame();
+        ASSERT_FALSE(window.id.isEmpty()) << "the game window did not open";
+        QThread::msleep(300);
+        const QImage shot = screenshot(window.id);
+        ASSERT_FALSE(shot.isNull());
+        stopGame();
+        const auto x = [&](double units) { return int(std::lround(shot.width() * units / 412)); };
+        const auto y = [&](double units) { return int(std::lround(shot.height() * units / 383)); };
+
+        // The market list (7, 44, 146 x 140 units) and the room list (207, 44, 178 x 140).
+        for (const auto& [left, width] : {std::pair{7, 146}, std::pair{207, 178}}) {
+            const int l = x(left), r = x(left + width) - 1, t = y(44), b = y(184) - 1;
+            EXPECT_TRUE(hasFrameEdge(shot, false, t, l + 5, r - 5)) << "top edge of the list at " << left;
+            EXPECT_TRUE(hasFrameEdge(shot, false, b, l + 5, r - 5)) << "bottom edge of the list at " << left;
+            EXPECT_TRUE(hasFrameEdge(shot, true, l, t + 5, b - 5)) << "left edge of the list at " << left;
+            EXPECT_TRUE(hasFrameEdge(shot, true, r, t + 5, b - 5)) << "right edge of the list at " << left;
+        }
+        if (std::string(scale) != "1")
+            continue;
+        // The first divider of the market's header: a column as dark as a line all the way
+        // down the header, where text leaves gaps.
+        const int headerTop = y(44) + 3, headerBottom = y(44) + 14;
+        int divider = -1;
+        for (int column = x(7) + 20; column < x(153) - 2 && divider < 0; ++column) {
+            bool line = true;
+            for (int row = headerTop; row <= headerBottom && line; ++row)
+                line = qGray(shot.pixel(column, row)) < 220;
+            if (line)
+                divider = column;
+        }
+        ASSERT_GE(divider, 0) << "no column divider in the market's header";
+        // 150 pixels of a 146-unit list whose unit is 1.5 pixels.
+        EXPECT_NEAR(double(divider - x(7)) / (x(153) - x(7)), 150 / (146 * 1.5), 0.02);
     }
 }
 
