@@ -1,6 +1,6 @@
 // Shows one of the game's windows with believable figures and keeps it open until the process
 // is stopped, so screenshots can be taken of the real windows.
-// Usage: screens_gallery game|buy|sell|amount|bank|hospital|repay|airport|about|news|diary
+// Usage: screens_gallery game|buy|sell|amount|bank|hospital|repay|airport|about|news|diary [message]
 
 #include "GamePlayer.h"
 #include "app/artwork/Artwork.h"
@@ -62,7 +62,7 @@ void tradeForAFewDays()
     });
 }
 
-std::unique_ptr<platform::TemplateDialog> dialogNamed(const char* name)
+std::unique_ptr<platform::TemplateDialog> dialogNamed(const char* name, const char* message)
 {
     if (!std::strcmp(name, "buy"))
         return std::make_unique<BuyQuantityDialog>(utf8ToGbk("1900元人民币,最多可以买38个盗版VCD、游戏。"), 38, 0, 38);
@@ -81,9 +81,9 @@ std::unique_ptr<platform::TemplateDialog> dialogNamed(const char* name)
         return std::make_unique<RepayDialog>(utf8ToGbk("村长在电话中说：\"小子! 你欠俺5832元，快还!\""), 5832, 0,
                                              5832);
     if (!std::strcmp(name, "news"))
-        return std::make_unique<NewsDialog>(utf8ToGbk("雄心勃勃的小vu来到了北京!发财是唯一的目标!"));
+        return std::make_unique<NewsDialog>(utf8ToGbk(message ? message : "雄心勃勃的小vu来到了北京!发财是唯一的目标!"));
     if (!std::strcmp(name, "diary"))
-        return std::make_unique<DiaryDialog>(utf8ToGbk("俺明天回家乡，快把全部货物卖掉。"));
+        return std::make_unique<DiaryDialog>(utf8ToGbk(message ? message : "俺明天回家乡，快把全部货物卖掉。"));
     if (!std::strcmp(name, "airport"))
         return std::make_unique<AirportDialog>();
     if (!std::strcmp(name, "about"))
@@ -102,7 +102,7 @@ int main(int argc, char* argv[])
         tradeForAFewDays();
         return 0;
     }
-    std::unique_ptr<platform::TemplateDialog> dialog = dialogNamed(name);
+    std::unique_ptr<platform::TemplateDialog> dialog = dialogNamed(name, argc > 2 ? argv[2] : nullptr);
     if (!dialog) {
         std::fprintf(stderr, "unknown window: %s\n", name);
         return 2;
