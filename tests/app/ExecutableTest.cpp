@@ -222,7 +222,7 @@ protected:
     // window has the keyboard. `welcome` gets the news as it was shown.
     WindowOnScreen enterAGame(const QString& name = "vu", QImage* welcome = nullptr)
     {
-        const QString title = QString::fromUtf8("都市货郎记");
+        const QString title = QStringLiteral("都市货郎记");
         if (focusWindow(title).isEmpty())
             return {};
         startScreen = focusedWindow();
@@ -244,8 +244,8 @@ protected:
         startGame();
         const WindowOnScreen gameWindow = enterAGame();
         ASSERT_FALSE(gameWindow.id.isEmpty()) << "the game window did not get the keyboard";
-        const QStringList messages{QString::fromUtf8("北京新闻"), QString::fromUtf8("我在北京的岁月"),
-                                   QString::fromUtf8("高手榜")};
+        const QStringList messages{QStringLiteral("北京新闻"), QStringLiteral("我在北京的岁月"),
+                                   QStringLiteral("高手榜")};
         const auto ours = [&](const WindowOnScreen& w) {
             return w.id == gameWindow.id || w.id == startScreen.id || messages.contains(w.name);
         };
@@ -277,7 +277,7 @@ protected:
 
     WindowOnScreen waitForNews()
     {
-        return waitForFocus([](const WindowOnScreen& w) { return w.name == QString::fromUtf8("北京新闻"); });
+        return waitForFocus([](const WindowOnScreen& w) { return w.name == QStringLiteral("北京新闻"); });
     }
 
     // Waits, without touching the focus, for a window that `wanted` accepts to have it.
@@ -350,9 +350,9 @@ protected:
     void showTheListAndQuit()
     {
         ASSERT_TRUE(openTheList());
-        ASSERT_FALSE(focusWindow(QString::fromUtf8("高手榜")).isEmpty()) << "the list did not show";
+        ASSERT_FALSE(focusWindow(QStringLiteral("高手榜")).isEmpty()) << "the list did not show";
         ASSERT_TRUE(pressKeys({"Return"}));
-        ASSERT_FALSE(focusWindow(QString::fromUtf8("都市货郎记")).isEmpty());
+        ASSERT_FALSE(focusWindow(QStringLiteral("都市货郎记")).isEmpty());
         ASSERT_TRUE(pressKeys({"Escape"}));
         ASSERT_TRUE(waitForEnd());
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
@@ -384,7 +384,7 @@ TEST_F(ExecutableTest, AScoreFileThatCannotBeWrittenEndsTheProgramWithMinusOne)
     // A folder in the file's place: no one, root included, can write the file there.
     ASSERT_TRUE(QDir(installFolder.path()).mkdir("score.txt"));
     startGame();
-    ASSERT_FALSE(focusWindow(QString::fromUtf8("都市货郎记")).isEmpty()) << "the start screen did not show";
+    ASSERT_FALSE(focusWindow(QStringLiteral("都市货郎记")).isEmpty()) << "the start screen did not show";
     ASSERT_TRUE(openTheList());
     ASSERT_FALSE(focusWindow("dushihuolang").isEmpty()) << "no message box captioned with the program's name";
     ASSERT_TRUE(pressKeys({"Return"}));
@@ -398,7 +398,7 @@ TEST_F(ExecutableTest, AScoreFileThatCannotBeWrittenEndsTheProgramWithMinusOne)
 TEST_F(ExecutableTest, StartedElsewhereItKeepsItsListBesideItselfAndEndsWithTheStartScreen)
 {
     startGame();
-    ASSERT_FALSE(focusWindow(QString::fromUtf8("都市货郎记")).isEmpty()) << "the start screen did not show";
+    ASSERT_FALSE(focusWindow(QStringLiteral("都市货郎记")).isEmpty()) << "the start screen did not show";
     showTheListAndQuit();
     if (HasFatalFailure())
         return;
@@ -611,7 +611,7 @@ TEST_F(ExecutableTest, AnInstalledCopyKeepsItsListInThePlayersDataFolderAndNothi
     program.start(runner, arguments);
     ASSERT_TRUE(program.waitForStarted(kToolTimeoutMs)) << program.errorString().toStdString();
 
-    ASSERT_FALSE(focusWindow(QString::fromUtf8("都市货郎记")).isEmpty())
+    ASSERT_FALSE(focusWindow(QStringLiteral("都市货郎记")).isEmpty())
         << "the start screen did not show; the game said: " << program.readAllStandardError().toStdString();
     showTheListAndQuit();
     if (HasFatalFailure())

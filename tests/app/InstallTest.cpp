@@ -94,7 +94,7 @@ TEST_F(InstallTest, TheDesktopEntryNamesTheInstalledProgramAndIcon)
     EXPECT_EQ(entry.value("Exec").toString(), "dushihuolang");
     EXPECT_EQ(entry.value("Icon").toString(), "dushihuolang");
     EXPECT_TRUE(entry.value("Categories").toString().split(';').contains("Game"));
-    EXPECT_EQ(entry.value("Name[zh_CN]").toString(), QString::fromUtf8("都市货郎记"));
+    EXPECT_EQ(entry.value("Name[zh_CN]").toString(), QStringLiteral("都市货郎记"));
 }
 
 TEST_F(InstallTest, TheDesktopsValidatorsAcceptTheEntryTheMetadataAndTheManualPage)

@@ -15,16 +15,17 @@ using namespace platform;
 TEST(Gbk, ConvertsBothWaysAndMarksWhatItCannotHold)
 {
     const std::string cigarettes = "\xBD\xF8\xBF\xDA\xCF\xE3\xD1\xCC"; // 进口香烟
-    EXPECT_EQ(fromGbk(cigarettes), QString::fromUtf8("进口香烟"));
-    EXPECT_EQ(toGbk(QString::fromUtf8("进口香烟")), cigarettes);
-    EXPECT_EQ(utf8ToGbk("《上海小宝贝》（禁书）"), toGbk(QString::fromUtf8("《上海小宝贝》（禁书）")));
+    EXPECT_EQ(fromGbk(cigarettes), QStringLiteral("进口香烟"));
+    EXPECT_EQ(toGbk(QStringLiteral("进口香烟")), cigarettes);
+    EXPECT_EQ(std::string("《上海小宝贝》（禁书）"), toGbk(QStringLiteral("《上海小宝贝》（禁书）")));
     EXPECT_EQ(toGbk(QStringLiteral("abc 123")), "abc 123");
 
     // Characters outside GBK become a visible "?" each, never dropped.
-    EXPECT_EQ(toGbk(QString::fromUtf8("小😀vu한")), "\xD0\xA1?vu?");
+    const QString outsideGbk = QStringLiteral("小😀vu한");
+    EXPECT_EQ(toGbk(outsideGbk), "\xD0\xA1?vu?");
     // Broken bytes never crash and never vanish without a mark.
     const QString broken = fromGbk(std::string("\xBD\xF8\xFF\xFF" "A\x81", 6));
-    EXPECT_TRUE(broken.startsWith(QString::fromUtf8("进")));
+    EXPECT_TRUE(broken.startsWith(QStringLiteral("进")));
     EXPECT_TRUE(broken.contains(QLatin1Char('A')));
     EXPECT_GE(broken.size(), 4);
 }

@@ -1,5 +1,6 @@
 #include "ModalScript.h"
 #include "platform/DialogUnits.h"
+#include "platform/Gbk.h"
 #include "platform/IntegerExchange.h"
 #include "platform/TemplateDialog.h"
 #include "platform/UpDownControl.h"
@@ -15,15 +16,16 @@ using namespace platform;
 
 namespace {
 
+// A template holds UTF-8 texts, as the screens write theirs.
 const DialogTemplate kSample{
-    500, "样例", 200, 100, 8, true,
+    500, u8"样例", 200, 100, 8, true,
     {
-        {IDC_STATIC, ControlKind::Static, "说明", 10, 10, 60, 8},
+        {IDC_STATIC, ControlKind::Static, u8"说明", 10, 10, 60, 8},
         {1001, ControlKind::Edit, "", 80, 8, 40, 14},
         {1002, ControlKind::UpDown, "", 121, 8, 10, 14},
-        {1003, ControlKind::PushButton, "其他", 10, 40, 50, 14, Hidden},
-        {IDOK, ControlKind::DefaultPushButton, "确 定", 10, 70, 50, 14},
-        {IDCANCEL, ControlKind::PushButton, "取 消", 120, 70, 50, 14},
+        {1003, ControlKind::PushButton, u8"其他", 10, 40, 50, 14, Hidden},
+        {IDOK, ControlKind::DefaultPushButton, u8"确 定", 10, 70, 50, 14},
+        {IDCANCEL, ControlKind::PushButton, u8"取 消", 120, 70, 50, 14},
     }};
 
 // A dialog whose OK exchanges edit 1001 as a number from 0 to 40.
@@ -61,12 +63,12 @@ TEST(TemplateDialog, BuildsEveryControlAtItsPlaceFindsItByIdAndTabsInTemplateOrd
 {
     NumberDialog dialog;
     const DialogUnits& u = dialog.units();
-    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("样例"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("样例"));
     EXPECT_EQ(dialog.size(), QSize(u.toPixelsX(200), u.toPixelsY(100)));
     ASSERT_NE(dialog.button(IDOK), nullptr);
     EXPECT_EQ(dialog.button(IDOK)->geometry(), u.toPixels(10, 70, 50, 14));
     EXPECT_TRUE(dialog.button(IDOK)->isDefault());
-    EXPECT_EQ(dialog.controlText(IDCANCEL), QString::fromUtf8("取 消"));
+    EXPECT_EQ(dialog.controlText(IDCANCEL), QStringLiteral("取 消"));
     EXPECT_TRUE(dialog.button(1003)->isHidden());
     EXPECT_EQ(dialog.control(4711), nullptr);
 
@@ -134,7 +136,7 @@ TEST(IntegerExchange, ReadsOnlySigned32BitIntegers)
     EXPECT_EQ(parseInt32(QStringLiteral("-2147483648")), std::numeric_limits<std::int32_t>::min());
     for (const char* bad : {"", "   ", "abc", "12abc", "1 2", "-", "+", "2147483648", "-2147483649",
                             "99999999999999999999999", "1.5", "0x10", "１２"})
-        EXPECT_FALSE(parseInt32(QString::fromUtf8(bad)).has_value()) << bad;
+        EXPECT_FALSE(parseInt32(platform::fromGbk(bad)).has_value()) << bad;
 }
 
 TEST(IntegerExchange, RefusesWithTheStandardMessagesAndKeepsTheDialogOpen)

@@ -1,6 +1,7 @@
 #include "ModalScript.h"
 #include "platform/AppFiles.h"
 #include "platform/Resources.h"
+#include "platform/Gbk.h"
 #include "screens/AboutDialog.h"
 
 #include <QFontMetrics>
@@ -14,10 +15,6 @@ using namespace platform;
 
 namespace {
 
-QString utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 // Pictures of a known size and colour per id, so the test sees which resource each control shows.
 void registerTestPictures()
@@ -61,11 +58,11 @@ TEST(AboutDialog, ShowsNameVersionOwnLinesIconAndBanner)
     AboutDialog about;
     const DialogUnits& u = about.units();
     EXPECT_EQ(about.templateId(), 100);
-    EXPECT_EQ(about.windowTitle(), utf8("关于都市货郎记"));
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("关于都市货郎记"));
     EXPECT_EQ(about.size(), QSize(u.toPixelsX(217), u.toPixelsY(183)));
 
     for (const char* fixed : {"都市货郎记", "V 1.0.3版，build 0101", "本游戏描述的场景与现实无任何关系。"})
-        EXPECT_EQ(labelsWithText(about, utf8(fixed)).size(), 1) << fixed;
+        EXPECT_EQ(labelsWithText(about, platform::fromGbk(fixed)).size(), 1) << fixed;
     EXPECT_EQ(about.button(IDOK)->text(), QString("OK"));
     EXPECT_TRUE(about.button(IDOK)->isDefault());
     EXPECT_EQ(about.button(AboutDialog::kCreditButton)->geometry(), u.toPixels(15, 25, 6, 6));

@@ -2,6 +2,7 @@
 // the figure it shows, also after the figure has changed.
 
 #include "GamePlayer.h"
+#include "platform/Gbk.h"
 #include "screens/GameDialog.h"
 #include "widgets/SegmentDisplay.h"
 
@@ -43,7 +44,7 @@ TEST(AccessibleFigures, EachDisplayGivesItsLabelAndTheFigureItShowsNow)
         QStringList values;
         for (const auto& [id, label] : labels) {
             const Reading reading = readDisplay(window, id);
-            EXPECT_EQ(reading.name, QString::fromUtf8(label));
+            EXPECT_EQ(reading.name, platform::fromGbk(label));
             EXPECT_EQ(reading.role, QAccessible::StaticText);
             values << reading.value;
         }

@@ -2,6 +2,7 @@
 // Checks a template dialog against the layout its table should give it: every control at its
 // dialog-unit rectangle with its text. Statics without an id are found by their text.
 
+#include "platform/Gbk.h"
 #include "platform/TemplateDialog.h"
 #include "platform/UpDownControl.h"
 
@@ -30,12 +31,12 @@ inline void expectLayout(const platform::TemplateDialog& dialog, const char* cap
                          const std::vector<ExpectedControl>& controls)
 {
     const platform::DialogUnits& u = dialog.units();
-    EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(caption));
+    EXPECT_EQ(dialog.windowTitle(), platform::fromGbk(caption));
     EXPECT_EQ(dialog.size(), QSize(u.toPixelsX(width), u.toPixelsY(height))) << caption;
     for (const ExpectedControl& c : controls) {
         const QRect place = u.toPixels(c.x, c.y, c.width, c.height);
         SCOPED_TRACE(std::string(caption) + " control " + std::to_string(c.id) + " " + (c.text ? c.text : ""));
-        QWidget* widget = c.id == platform::IDC_STATIC ? labelWithText(dialog, QString::fromUtf8(c.text))
+        QWidget* widget = c.id == platform::IDC_STATIC ? labelWithText(dialog, platform::fromGbk(c.text))
                                                         : dialog.control(c.id);
         ASSERT_NE(widget, nullptr);
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
@@ -55,7 +56,7 @@ inline void expectLayout(const platform::TemplateDialog& dialog, const char* cap
         }
         // A static without an id was found by its text already.
         if (c.text && c.id != platform::IDC_STATIC) {
-            EXPECT_EQ(dialog.controlText(c.id), QString::fromUtf8(c.text));
+            EXPECT_EQ(dialog.controlText(c.id), platform::fromGbk(c.text));
         }
     }
 }

@@ -30,10 +30,6 @@ constexpr std::uint32_t kSeed = 20261207;
 constexpr int kQuantityEdit = 1053; // the buy and sell dialogs share it
 constexpr int kAmountEdit = 1038;
 
-QString utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 std::string joined(const QStringList& texts)
 {
@@ -94,7 +90,7 @@ TEST(GameDialog, OpensWithTheStartingFiguresTheOpeningMarketAndItsColumns)
         EXPECT_EQ(displayText(window, GameDialog::kDebtDisplay), "5400");
         EXPECT_EQ(displayText(window, GameDialog::kSavingsDisplay), "0");
         EXPECT_EQ(displayText(window, GameDialog::kHealthDisplay), "100");
-        EXPECT_EQ(window.controlText(GameDialog::kDayCaption), utf8("都市货郎记"));
+        EXPECT_EQ(window.controlText(GameDialog::kDayCaption), QStringLiteral("都市货郎记"));
         EXPECT_EQ(window.focusWidget(), window.button(IDOK)) << "the focus starts on 离 开";
         EXPECT_FALSE(window.button(GameDialog::kBuyAll)->isVisible());
         EXPECT_FALSE(window.button(GameDialog::kSellAll)->isVisible());
@@ -131,8 +127,8 @@ TEST(GameDialog, OpensWithTheStartingFiguresTheOpeningMarketAndItsColumns)
         // Every label and button shows its whole text.
         expectTextsFit(window);
 
-        const QStringList marketTitles{utf8("商品"), utf8("黑市价格"), QString()};
-        const QStringList roomTitles{utf8("商品"), utf8("买进价格"), utf8("数量")};
+        const QStringList marketTitles{QStringLiteral("商品"), QStringLiteral("黑市价格"), QString()};
+        const QStringList roomTitles{QStringLiteral("商品"), QStringLiteral("买进价格"), QStringLiteral("数量")};
         // Widths for a font whose horizontal unit is 1.5 pixels, as wide again as ours is.
         const int marketWidths[] = {150, 67, 27};
         const int roomWidths[] = {100, 67, 57};
@@ -261,9 +257,9 @@ TEST(GameDialog, SellingMovesTheSelectionAndFocusToTheMarket)
         EXPECT_EQ(room->cellText(held, 2), "1") << "nothing was sold";
     });
     EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
-    EXPECT_EQ(prompt, utf8ToGbk("您有2个") + goodsName + utf8ToGbk("，想卖出多少？"));
+    EXPECT_EQ(prompt, std::string("您有2个") + goodsName + std::string("，想卖出多少？"));
     ASSERT_FALSE(player.messages.empty());
-    EXPECT_EQ(player.messages.back(), utf8ToGbk("哦？这里没有人在这里做") + missingName + utf8ToGbk("生意。"));
+    EXPECT_EQ(player.messages.back(), std::string("哦？这里没有人在这里做") + missingName + std::string("生意。"));
 }
 
 TEST(GameDialog, ARowSoldToTheLastItemLeavesNoRowSelected)
@@ -317,7 +313,7 @@ TEST(GameDialog, TheBankTakesEnterAsADepositAndEscAsAWithdrawal)
     });
     EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
     EXPECT_EQ(player.answersLeft(), 0);
-    EXPECT_EQ(greeting, utf8ToGbk("客户您好! 您的现金是2000, 您的存款是0. 请问您要..."));
+    EXPECT_EQ(greeting, std::string("客户您好! 您的现金是2000, 您的存款是0. 请问您要..."));
     EXPECT_EQ(withdrawalPreset, "500");
     EXPECT_EQ(player.finalState.cash, 1700);
     EXPECT_EQ(player.finalState.savings, 300);
@@ -336,9 +332,9 @@ TEST(GameDialog, TheHospitalAndThePostOfficeRefuseWhatTheyCannotDo)
         clickControl(window, GameDialog::kPostOffice);
     });
     EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
-    EXPECT_EQ(villageHead, utf8ToGbk("村长在电话中说：\"小子! 你欠俺5400元，快还!\""));
-    const std::vector<std::string> expected{utf8ToGbk("小护士笑咪咪地望着俺：\"大哥！神经科这边挂号.\""),
-                                            utf8ToGbk("村长哈哈笑道：“你还得起吗?”")};
+    EXPECT_EQ(villageHead, std::string("村长在电话中说：\"小子! 你欠俺5400元，快还!\""));
+    const std::vector<std::string> expected{std::string("小护士笑咪咪地望着俺：\"大哥！神经科这边挂号.\""),
+                                            std::string("村长哈哈笑道：“你还得起吗?”")};
     EXPECT_EQ(player.messages, expected);
     EXPECT_EQ(player.finalState.debt, 5400);
     EXPECT_EQ(player.finalState.cash, 2000);
@@ -350,7 +346,7 @@ TEST(GameDialog, ColumnsSortAsGbkBytesAndRememberTheirDirection)
     std::vector<std::string> byName;
     for (const char* name : {"《上海小宝贝》（禁书）", "盗版VCD、游戏", "假白酒（剧毒！）", "进口玩具", "进口香烟",
                              "水货手机", "伪劣化妆品", "走私汽车"})
-        byName.push_back(utf8ToGbk(name));
+        byName.push_back(std::string(name));
 
     GamePlayer player;
     player.run(kSeed, [&](GameDialog& window) {
@@ -392,7 +388,7 @@ TEST(GameDialog, ColumnsSortAsGbkBytesAndRememberTheirDirection)
 
         // A new day brings catalogue order back; the price column then sorts the other way.
         pressStation(window, 0);
-        EXPECT_EQ(window.controlText(GameDialog::kDayCaption), utf8("都市货郎(1/40天)"));
+        EXPECT_EQ(window.controlText(GameDialog::kDayCaption), QStringLiteral("都市货郎(1/40天)"));
         const std::vector<std::string> names = offeredNames();
         for (size_t i = 1; i < names.size(); ++i)
             EXPECT_LT(catalogueIndex(names[i - 1]), catalogueIndex(names[i]));
@@ -447,7 +443,7 @@ TEST(GameDialog, TheRoomSortReordersTheHoldingsAndSalesFollowTheRows)
         clickControl(window, GameDialog::kSell);
     });
     EXPECT_TRUE(player.unexpected.isEmpty()) << joined(player.unexpected);
-    EXPECT_EQ(sellPrompt, utf8ToGbk("您有1个") + firstAfterSort + utf8ToGbk("，想卖出多少？"));
+    EXPECT_EQ(sellPrompt, std::string("您有1个") + firstAfterSort + std::string("，想卖出多少？"));
 }
 
 TEST(GameDialog, EnterInEitherListLeavesTheGame)
@@ -598,7 +594,7 @@ TEST(GameDialog, AWholeGameOfFortyStationPressesThroughTheWindow)
     EXPECT_EQ(presses, 40);
     EXPECT_EQ(result, IDOK);
     ASSERT_FALSE(player.messages.empty());
-    EXPECT_EQ(player.messages.back(), utf8ToGbk("俺已经在北京40天了，该回去结婚去了。"));
+    EXPECT_EQ(player.messages.back(), std::string("俺已经在北京40天了，该回去结婚去了。"));
     const rules::GameState& state = player.finalState;
     EXPECT_EQ(state.daysLeft, 0);
     EXPECT_EQ(state.cash, 33310);

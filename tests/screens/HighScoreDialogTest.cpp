@@ -19,10 +19,6 @@ using namespace platform;
 
 namespace {
 
-QString utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 QByteArray fileBytes(const QString& path)
 {
@@ -66,28 +62,28 @@ TEST_F(HighScoreDialogTest, WithNoFileShowsTheDefaultListAndCreatesTheFile)
          [&](HighScoreDialog& dialog) {
              fileExistedWhenShown = QFile::exists(scoreFile());
              const DialogUnits& u = dialog.units();
-             EXPECT_EQ(dialog.windowTitle(), utf8("高手榜"));
+             EXPECT_EQ(dialog.windowTitle(), QStringLiteral("高手榜"));
              EXPECT_EQ(dialog.size(), QSize(u.toPixelsX(214), u.toPixelsY(176)));
              EXPECT_EQ(dialog.button(IDOK)->text(), QString("OK"));
              EXPECT_EQ(dialog.list(HighScoreDialog::kList)->geometry(), u.toPixels(10, 15, 195, 135));
              bool heading = false;
              for (QLabel* label : dialog.findChildren<QLabel*>())
-                 heading |= label->text() == utf8("都市货郎高手前10名");
+                 heading |= label->text() == QStringLiteral("都市货郎高手前10名");
              EXPECT_TRUE(heading);
 
              ReportList* rows = dialog.list(HighScoreDialog::kList);
              ASSERT_EQ(rows->columnCount(), 4);
-             const QStringList titles{utf8("名次"), utf8("姓名"), utf8("金钱"), utf8("健康程度")};
+             const QStringList titles{QStringLiteral("名次"), QStringLiteral("姓名"), QStringLiteral("金钱"), QStringLiteral("健康程度")};
              const int widths[] = {68, 100, 120, 80};
              for (int c = 0; c < 4; ++c) {
                  EXPECT_EQ(rows->headerItem()->text(c), titles[c]);
                  EXPECT_EQ(rows->columnWidth(c), u.scalePixelsX(widths[c]));
              }
              ASSERT_EQ(rows->rowCount(), 10);
-             EXPECT_EQ(rowTexts(rows, 0), (QStringList{utf8("第一名"), "zuv", "12500720", "98"}));
-             EXPECT_EQ(rowTexts(rows, 3), (QStringList{utf8("第四名"), "Kent Mossy", "239403", "97"}));
-             EXPECT_EQ(rowTexts(rows, 6), (QStringList{utf8("第七名"), "tao ", "2300", "77"}));
-             EXPECT_EQ(rowTexts(rows, 9), (QStringList{utf8("第十名"), "tao", "3", "100"}));
+             EXPECT_EQ(rowTexts(rows, 0), (QStringList{QStringLiteral("第一名"), "zuv", "12500720", "98"}));
+             EXPECT_EQ(rowTexts(rows, 3), (QStringList{QStringLiteral("第四名"), "Kent Mossy", "239403", "97"}));
+             EXPECT_EQ(rowTexts(rows, 6), (QStringList{QStringLiteral("第七名"), "tao ", "2300", "77"}));
+             EXPECT_EQ(rowTexts(rows, 9), (QStringList{QStringLiteral("第十名"), "tao", "3", "100"}));
              EXPECT_EQ(rows->selectedRow(), 0);
              EXPECT_EQ(rows->selectionBehavior(), QAbstractItemView::SelectRows);
          });
@@ -99,7 +95,7 @@ TEST_F(HighScoreDialogTest, WithNoFileShowsTheDefaultListAndCreatesTheFile)
 
 TEST_F(HighScoreDialogTest, SelectsTheRowWhereTheResultWasPlaced)
 {
-    const std::string name = utf8ToGbk("小vu");
+    const std::string name = std::string("小vu");
     struct Case {
         std::int32_t money;
         int expectedRow;
@@ -125,7 +121,7 @@ TEST_F(HighScoreDialogTest, SelectsTheRowWhereTheResultWasPlaced)
                  EXPECT_EQ(rows->selectedRow(), c.expectedRow) << c.why;
                  if (c.money != 2)
                      EXPECT_EQ(rowTexts(rows, c.expectedRow).mid(1),
-                               (QStringList{utf8("小vu"), QString::number(c.money), "-7"}))
+                               (QStringList{QStringLiteral("小vu"), QString::number(c.money), "-7"}))
                          << c.why;
                  else
                      EXPECT_EQ(rows->cellText(9, 2), QString("3")) << c.why;
@@ -144,15 +140,15 @@ TEST_F(HighScoreDialogTest, SelectsTheRowWhereTheResultWasPlaced)
 TEST_F(HighScoreDialogTest, ShowsAStoredListInItsOwnOrder)
 {
     score::ScoreTable stored = score::defaultScoreTable();
-    stored[0] = {utf8ToGbk("王老板"), 5, 100};
+    stored[0] = {std::string("王老板"), 5, 100};
     stored[1] = {"", 999999, 0};
     ASSERT_TRUE(score::saveScores(QFile::encodeName(scoreFile()).toStdString(), stored));
     show([](ScoreKeeper& keeper) { return keeper.insert("late", 10, 1); },
          [&](HighScoreDialog& dialog) {
              ReportList* rows = dialog.list(HighScoreDialog::kList);
-             EXPECT_EQ(rowTexts(rows, 0), (QStringList{utf8("第一名"), "late", "10", "1"}));
-             EXPECT_EQ(rowTexts(rows, 1), (QStringList{utf8("第二名"), utf8("王老板"), "5", "100"}));
-             EXPECT_EQ(rowTexts(rows, 2), (QStringList{utf8("第三名"), "", "999999", "0"}));
+             EXPECT_EQ(rowTexts(rows, 0), (QStringList{QStringLiteral("第一名"), "late", "10", "1"}));
+             EXPECT_EQ(rowTexts(rows, 1), (QStringList{QStringLiteral("第二名"), QStringLiteral("王老板"), "5", "100"}));
+             EXPECT_EQ(rowTexts(rows, 2), (QStringList{QStringLiteral("第三名"), "", "999999", "0"}));
              EXPECT_EQ(rows->selectedRow(), 0);
          });
 }

@@ -14,8 +14,8 @@ using platform::IDOK;
 
 TEST(MessageDialogs, ShowTheirMessageAndCloseOnEnterEscOrTheButton)
 {
-    const std::string news = platform::utf8ToGbk("市场上充斥着来自福建的走私香烟!");
-    const std::string diary = platform::utf8ToGbk("俺在过街地道被人打了蒙棍! 俺的健康减少了20点。");
+    const std::string news = std::string("市场上充斥着来自福建的走私香烟!");
+    const std::string diary = std::string("俺在过街地道被人打了蒙棍! 俺的健康减少了20点。");
     struct Seen {
         QString title;
         std::string text;
@@ -40,9 +40,9 @@ TEST(MessageDialogs, ShowTheirMessageAndCloseOnEnterEscOrTheButton)
     });
     ASSERT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
     ASSERT_EQ(seen.size(), 4u);
-    EXPECT_EQ(seen[0].title, QString::fromUtf8("北京新闻"));
+    EXPECT_EQ(seen[0].title, QStringLiteral("北京新闻"));
     EXPECT_EQ(seen[0].text, news);
-    EXPECT_EQ(seen[1].title, QString::fromUtf8("我在北京的岁月"));
+    EXPECT_EQ(seen[1].title, QStringLiteral("我在北京的岁月"));
     EXPECT_EQ(seen[1].text, diary) << "the trailing blank of an event text is kept";
     for (const Seen& s : seen)
         EXPECT_TRUE(s.focusOnOk);
@@ -54,20 +54,20 @@ TEST(MessageDialogs, LayOutTheirControlsFromTheirTemplates)
     const auto& u = diary.units();
     EXPECT_EQ(diary.templateId(), 142);
     EXPECT_EQ(diary.size(), QSize(u.toPixelsX(319), u.toPixelsY(75)));
-    EXPECT_EQ(diary.button(IDOK)->text(), QString::fromUtf8("关上日记本"));
+    EXPECT_EQ(diary.button(IDOK)->text(), QStringLiteral("关上日记本"));
     EXPECT_EQ(diary.button(IDOK)->geometry(), u.toPixels(128, 55, 75, 14));
     EXPECT_EQ(diary.label(MessageDialog::kMessageId)->geometry(), u.toPixels(65, 26, 250, 8));
     EXPECT_TRUE(diary.label(MessageDialog::kMessageId)->alignment() & Qt::AlignHCenter);
 
     NewsDialog news(std::string("x"));
     EXPECT_EQ(news.size(), QSize(news.units().toPixelsX(334), news.units().toPixelsY(68)));
-    EXPECT_EQ(news.button(IDOK)->text(), QString::fromUtf8("确 定"));
+    EXPECT_EQ(news.button(IDOK)->text(), QStringLiteral("确 定"));
 }
 
 TEST(MessageDialogs, ShowTheirOwnPictureBesideTheMessage)
 {
     installGameArtwork();
-    const std::string welcome = platform::utf8ToGbk("雄心勃勃的小vu来到了北京!发财是唯一的目标!");
+    const std::string welcome = std::string("雄心勃勃的小vu来到了北京!发财是唯一的目标!");
     for (int kind = 0; kind < 2; ++kind) {
         std::unique_ptr<MessageDialog> dialog;
         if (kind == 0)

@@ -17,12 +17,12 @@ using platform::utf8ToGbk;
 
 namespace {
 
-const std::string kCigarettes = utf8ToGbk("进口香烟");
+const std::string kCigarettes = std::string("进口香烟");
 
 // The line the rules put beside "您的现金是" when they ask how many to buy.
 std::string buyLine(std::int32_t cash, std::int32_t limit, const std::string& gbkName)
 {
-    return utf8ToGbk(std::to_string(cash) + "元人民币,最多可以买" + std::to_string(limit) + "个") + gbkName + utf8ToGbk("。");
+    return std::string(std::to_string(cash) + "元人民币,最多可以买" + std::to_string(limit) + "个") + gbkName + std::string("。");
 }
 
 platform::TemplateDialog* asTemplate(QWidget* d)
@@ -70,7 +70,7 @@ TEST(QuantityDialogs, BuyDialogIsLaidOutFromItsTable)
 
 TEST(QuantityDialogs, SellDialogIsLaidOutFromItsTable)
 {
-    SellQuantityDialog dialog(utf8ToGbk("您有15个水货手机，想卖出多少？"), 15, 0, 15);
+    SellQuantityDialog dialog(std::string("您有15个水货手机，想卖出多少？"), 15, 0, 15);
     EXPECT_EQ(dialog.templateId(), 130);
     expectLayout(dialog, "卖多少？", 263, 87,
                  {
@@ -103,7 +103,7 @@ TEST(QuantityDialogs, BuyOpensAtTheLimitWithOkFocusedSoEnterBuysAll)
     int result = 0;
     script.run([&] { result = dialog.runModal(); });
     ASSERT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
-    EXPECT_EQ(line, utf8ToGbk("2000元人民币,最多可以买4个进口香烟。"));
+    EXPECT_EQ(line, std::string("2000元人民币,最多可以买4个进口香烟。"));
     EXPECT_EQ(entry, QStringLiteral("4"));
     EXPECT_TRUE(okFocused);
     EXPECT_EQ(arrowsLower, 1);
@@ -173,7 +173,7 @@ TEST(QuantityDialogs, BuyWithAFullRoomOffersOnlyZero)
     });
     script.run([&] { result = dialog.runModal(); });
     ASSERT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
-    EXPECT_EQ(line, utf8ToGbk("2000元人民币,最多可以买0个进口香烟。"));
+    EXPECT_EQ(line, std::string("2000元人民币,最多可以买0个进口香烟。"));
     EXPECT_EQ(entry, QStringLiteral("0"));
     EXPECT_EQ(refusal, QStringLiteral("Please enter an integer between 0 and 0."));
     // The arrows run from 1 down to 0.
@@ -231,7 +231,7 @@ TEST(QuantityDialogs, ArrowsStepWithinOneToTheLimit)
 
 TEST(QuantityDialogs, SellShowsItsQuestionAndAcceptsZeroToAll)
 {
-    const std::string prompt = utf8ToGbk("您有15个水货手机，想卖出多少？");
+    const std::string prompt = std::string("您有15个水货手机，想卖出多少？");
     struct Case {
         QString typed; // empty: accept the preset
         std::int32_t expected;
@@ -263,7 +263,7 @@ TEST(QuantityDialogs, SellShowsItsQuestionAndAcceptsZeroToAll)
 
 TEST(QuantityDialogs, SellRefusesMoreThanHeldAndCancelsWithGiveUp)
 {
-    SellQuantityDialog dialog(utf8ToGbk("您有15个水货手机，想卖出多少？"), 15, 0, 15);
+    SellQuantityDialog dialog(std::string("您有15个水货手机，想卖出多少？"), 15, 0, 15);
     QString refusal;
     ModalScript script;
     refuse(script, 1053, QStringLiteral("16"), refusal);
@@ -278,8 +278,8 @@ TEST(QuantityDialogs, SellRefusesMoreThanHeldAndCancelsWithGiveUp)
 TEST(QuantityDialogs, LongestTextsFitTheirPlaces)
 {
     // The longest goods name with a cash figure of eight digits.
-    BuyQuantityDialog buy(buyLine(99999999, 100, utf8ToGbk("《上海小宝贝》（禁书）")), 100, 0, 100);
-    SellQuantityDialog sell(utf8ToGbk("您有100个《上海小宝贝》（禁书），想卖出多少？"), 100, 0, 100);
+    BuyQuantityDialog buy(buyLine(99999999, 100, std::string("《上海小宝贝》（禁书）")), 100, 0, 100);
+    SellQuantityDialog sell(std::string("您有100个《上海小宝贝》（禁书），想卖出多少？"), 100, 0, 100);
     for (platform::TemplateDialog* dialog : {static_cast<platform::TemplateDialog*>(&buy),
                                              static_cast<platform::TemplateDialog*>(&sell)}) {
         ModalScript script;

@@ -65,25 +65,25 @@ void tradeForAFewDays()
 std::unique_ptr<platform::TemplateDialog> dialogNamed(const char* name, const char* message)
 {
     if (!std::strcmp(name, "buy"))
-        return std::make_unique<BuyQuantityDialog>(utf8ToGbk("1900元人民币,最多可以买38个盗版VCD、游戏。"), 38, 0, 38);
+        return std::make_unique<BuyQuantityDialog>(std::string("1900元人民币,最多可以买38个盗版VCD、游戏。"), 38, 0, 38);
     if (!std::strcmp(name, "sell"))
         return std::make_unique<SellQuantityDialog>(
-            utf8ToGbk("您有38个《上海小宝贝》（禁书），想卖出多少？"), 38, 0, 38);
+            std::string("您有38个《上海小宝贝》（禁书），想卖出多少？"), 38, 0, 38);
     if (!std::strcmp(name, "amount"))
-        return std::make_unique<AmountDialog>(utf8ToGbk("您存多少钱?"), 2000, 0, 2000);
+        return std::make_unique<AmountDialog>(std::string("您存多少钱?"), 2000, 0, 2000);
     if (!std::strcmp(name, "bank"))
-        return std::make_unique<BankDialog>(utf8ToGbk("客户您好! 您的现金是2000, 您的存款是0. 请问您要..."),
+        return std::make_unique<BankDialog>(std::string("客户您好! 您的现金是2000, 您的存款是0. 请问您要..."),
                                             [](bool) {});
     if (!std::strcmp(name, "hospital"))
         return std::make_unique<HospitalDialog>(
-            utf8ToGbk("大夫高兴地拍着手：“您的健康点数是85，需要治疗的点数是15。"), 15, 1, 15);
+            std::string("大夫高兴地拍着手：“您的健康点数是85，需要治疗的点数是15。"), 15, 1, 15);
     if (!std::strcmp(name, "repay"))
-        return std::make_unique<RepayDialog>(utf8ToGbk("村长在电话中说：\"小子! 你欠俺5832元，快还!\""), 5832, 0,
+        return std::make_unique<RepayDialog>(std::string("村长在电话中说：\"小子! 你欠俺5832元，快还!\""), 5832, 0,
                                              5832);
     if (!std::strcmp(name, "news"))
-        return std::make_unique<NewsDialog>(utf8ToGbk(message ? message : "雄心勃勃的小vu来到了北京!发财是唯一的目标!"));
+        return std::make_unique<NewsDialog>(message ? platform::utf8ToGbk(message) : std::string("雄心勃勃的小vu来到了北京!发财是唯一的目标!"));
     if (!std::strcmp(name, "diary"))
-        return std::make_unique<DiaryDialog>(utf8ToGbk(message ? message : "俺明天回家乡，快把全部货物卖掉。"));
+        return std::make_unique<DiaryDialog>(message ? platform::utf8ToGbk(message) : std::string("俺明天回家乡，快把全部货物卖掉。"));
     if (!std::strcmp(name, "airport"))
         return std::make_unique<AirportDialog>();
     if (!std::strcmp(name, "about"))

@@ -70,11 +70,11 @@ struct BankVisit {
 
     int run()
     {
-        const std::string line = utf8ToGbk("客户您好! 您的现金是2000, 您的存款是300. 请问您要...");
+        const std::string line = std::string("客户您好! 您的现金是2000, 您的存款是300. 请问您要...");
         BankDialog bank(line, [this, &bank](bool isDeposit) {
             deposit = isDeposit;
             const std::int32_t bound = isDeposit ? cash : savings;
-            AmountDialog prompt(utf8ToGbk(isDeposit ? "您存多少钱?" : "您提走多少钱?"), bound, 0, bound);
+            AmountDialog prompt(std::string(isDeposit ? "您存多少钱?" : "您提走多少钱?"), bound, 0, bound);
             bankOpenDuringPrompt = bank.isVisible();
             if (prompt.runModal() == IDOK)
                 amount = prompt.number();
@@ -88,7 +88,7 @@ struct BankVisit {
 
 TEST(ServiceDialogs, AreLaidOutFromTheirTables)
 {
-    AmountDialog amount(utf8ToGbk("您存多少钱?"), 2000, 0, 2000);
+    AmountDialog amount(std::string("您存多少钱?"), 2000, 0, 2000);
     EXPECT_EQ(amount.templateId(), 132);
     expectLayout(amount, "现金交易", 187, 100,
                  {
@@ -150,7 +150,7 @@ TEST(ServiceDialogs, AreLaidOutFromTheirTables)
 
 TEST(ServiceDialogs, AmountOpensAtThePresetAndEnterAcceptsIt)
 {
-    AmountDialog dialog(utf8ToGbk("您存多少钱?"), 2000, 0, 2000);
+    AmountDialog dialog(std::string("您存多少钱?"), 2000, 0, 2000);
     Opened seen;
     ModalScript script;
     script.then([&](QWidget* d) {
@@ -160,7 +160,7 @@ TEST(ServiceDialogs, AmountOpensAtThePresetAndEnterAcceptsIt)
     int result = 0;
     script.run([&] { result = dialog.runModal(); });
     ASSERT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
-    EXPECT_EQ(seen.text, utf8ToGbk("您存多少钱?"));
+    EXPECT_EQ(seen.text, std::string("您存多少钱?"));
     EXPECT_EQ(seen.entry, QStringLiteral("2000"));
     EXPECT_TRUE(seen.okFocused);
     EXPECT_EQ(seen.arrowsLower, 1);
@@ -186,11 +186,11 @@ TEST(ServiceDialogs, BankEnterDepositsThroughTheAmountPromptAboveIt)
     int result = 0;
     script.run([&] { result = visit.run(); });
     ASSERT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
-    EXPECT_EQ(bank.title, QString::fromUtf8("银行！"));
-    EXPECT_EQ(bank.text, utf8ToGbk("客户您好! 您的现金是2000, 您的存款是300. 请问您要..."));
+    EXPECT_EQ(bank.title, QStringLiteral("银行！"));
+    EXPECT_EQ(bank.text, std::string("客户您好! 您的现金是2000, 您的存款是300. 请问您要..."));
     EXPECT_TRUE(bank.okFocused);
-    EXPECT_EQ(prompt.title, QString::fromUtf8("现金交易"));
-    EXPECT_EQ(prompt.text, utf8ToGbk("您存多少钱?"));
+    EXPECT_EQ(prompt.title, QStringLiteral("现金交易"));
+    EXPECT_EQ(prompt.text, std::string("您存多少钱?"));
     EXPECT_EQ(prompt.entry, QStringLiteral("2000"));
     EXPECT_TRUE(visit.bankOpenDuringPrompt);
     EXPECT_EQ(visit.deposit, true);
@@ -220,7 +220,7 @@ TEST(ServiceDialogs, BankEscCloseBoxAndTheButtonAreWithdrawals)
         int result = 0;
         script.run([&] { result = visit.run(); });
         ASSERT_TRUE(script.finished()) << "way " << way << script.unexpected().join('\n').toStdString();
-        EXPECT_EQ(prompt.text, utf8ToGbk("您提走多少钱?")) << "way " << way;
+        EXPECT_EQ(prompt.text, std::string("您提走多少钱?")) << "way " << way;
         EXPECT_EQ(prompt.entry, QStringLiteral("300"));
         EXPECT_EQ(prompt.arrowsUpper, 300);
         EXPECT_TRUE(visit.bankOpenDuringPrompt);
@@ -246,7 +246,7 @@ TEST(ServiceDialogs, BankDepositAboveCashIsRefusedAndACancelledPromptStillCloses
         clickButton(box, IDOK);
     });
     script.then([&](QWidget* d) {
-        promptStillOpen = d->windowTitle() == QString::fromUtf8("现金交易");
+        promptStillOpen = d->windowTitle() == QStringLiteral("现金交易");
         clickButton(d, IDCANCEL);
     });
     int result = 0;
@@ -275,7 +275,7 @@ TEST(ServiceDialogs, BankDepositOfZeroIsAccepted)
 
 TEST(ServiceDialogs, HospitalAtHealth99AllowsExactlyOnePoint)
 {
-    const std::string line = utf8ToGbk("大夫高兴地拍着手：“您的健康点数是99，需要治疗的点数是1。");
+    const std::string line = std::string("大夫高兴地拍着手：“您的健康点数是99，需要治疗的点数是1。");
     HospitalDialog dialog(line, 1, 1, 1);
     Opened seen;
     QStringList stepped;
@@ -303,7 +303,7 @@ TEST(ServiceDialogs, HospitalAtHealth99AllowsExactlyOnePoint)
     int result = 0;
     script.run([&] { result = dialog.runModal(); });
     ASSERT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
-    EXPECT_EQ(seen.title, QString::fromUtf8("在医院里"));
+    EXPECT_EQ(seen.title, QStringLiteral("在医院里"));
     EXPECT_EQ(seen.text, line);
     EXPECT_EQ(seen.entry, QStringLiteral("1"));
     EXPECT_TRUE(seen.okFocused);
@@ -336,7 +336,7 @@ TEST(ServiceDialogs, HospitalShowsTheDoctorsBagAndCancelsWithTheComplaint)
 
 TEST(ServiceDialogs, RepayOffersTheWholeDebtAndStepsBoundsBeyondSixteenBits)
 {
-    const std::string line = utf8ToGbk("村长在电话中说：\"小子! 你欠俺100000元，快还!\"");
+    const std::string line = std::string("村长在电话中说：\"小子! 你欠俺100000元，快还!\"");
     RepayDialog dialog(line, 100000, 0, 100000);
     Opened seen;
     QString stepped;
@@ -352,7 +352,7 @@ TEST(ServiceDialogs, RepayOffersTheWholeDebtAndStepsBoundsBeyondSixteenBits)
     int result = 0;
     script.run([&] { result = dialog.runModal(); });
     ASSERT_TRUE(script.finished()) << script.unexpected().join('\n').toStdString();
-    EXPECT_EQ(seen.title, QString::fromUtf8("给村长还钱"));
+    EXPECT_EQ(seen.title, QStringLiteral("给村长还钱"));
     EXPECT_EQ(seen.text, line);
     EXPECT_EQ(seen.entry, QStringLiteral("100000"));
     EXPECT_TRUE(seen.okFocused);
@@ -420,10 +420,10 @@ TEST(ServiceDialogs, LongestTextsFitTheirPlaces)
 {
     installGameArtwork();
     // Health can stand below 0 before the next day's check, so the doctor may name three digits.
-    HospitalDialog hospital(utf8ToGbk("大夫高兴地拍着手：“您的健康点数是-20，需要治疗的点数是120。"), 120, 1, 120);
-    RepayDialog repay(utf8ToGbk("村长在电话中说：\"小子! 你欠俺99999999元，快还!\""), 99999999, 0, 99999999);
-    BankDialog bank(utf8ToGbk("客户您好! 您的现金是99999999, 您的存款是99999999. 请问您要..."), [](bool) {});
-    AmountDialog amount(utf8ToGbk("您提走多少钱?"), 99999999, 0, 99999999);
+    HospitalDialog hospital(std::string("大夫高兴地拍着手：“您的健康点数是-20，需要治疗的点数是120。"), 120, 1, 120);
+    RepayDialog repay(std::string("村长在电话中说：\"小子! 你欠俺99999999元，快还!\""), 99999999, 0, 99999999);
+    BankDialog bank(std::string("客户您好! 您的现金是99999999, 您的存款是99999999. 请问您要..."), [](bool) {});
+    AmountDialog amount(std::string("您提走多少钱?"), 99999999, 0, 99999999);
     AirportDialog airport;
     for (platform::TemplateDialog* dialog : std::initializer_list<platform::TemplateDialog*>{
              &hospital, &repay, &bank, &amount, &airport}) {

@@ -39,10 +39,6 @@ namespace {
 constexpr std::uint32_t kWinningSeed = 20240607;
 constexpr std::uint32_t kQuietSeed = 2;
 
-QString utf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 std::string joined(const QStringList& texts)
 {
@@ -223,18 +219,18 @@ protected:
     static ModalScript::Step typeNameAndStart(const char* name)
     {
         return [name](QWidget* dialog) {
-            typeName(dialog, QString::fromUtf8(name));
+            typeName(dialog, fromGbk(name));
             pressKey(dialog, Qt::Key_Return);
         };
     }
 
     static std::string welcome(const char* name)
     {
-        return utf8ToGbk("雄心勃勃的") + utf8ToGbk(name) + utf8ToGbk("来到了北京!发财是唯一的目标!");
+        return std::string("雄心勃勃的") + std::string(name) + std::string("来到了北京!发财是唯一的目标!");
     }
     static std::string sentHome(const char* name)
     {
-        return utf8ToGbk("《北京游戏报》报道: 玩家“") + utf8ToGbk(name) + utf8ToGbk("”在北京没挣着钱，被遣送回家。");
+        return std::string("《北京游戏报》报道: 玩家“") + std::string(name) + std::string("”在北京没挣着钱，被遣送回家。");
     }
 
     ScreenFlow flow{scores};
@@ -254,33 +250,33 @@ TEST_F(StartDialogTest, OpensWithTheStoryAndTheNameSelectedInItsFocusedBox)
 {
     flow.onStartScreen([](QWidget* dialog) {
         StartDialog* screen = asStartScreen(dialog);
-        EXPECT_EQ(screen->windowTitle(), utf8("都市货郎记"));
+        EXPECT_EQ(screen->windowTitle(), QStringLiteral("都市货郎记"));
         EXPECT_FALSE(screen->windowIcon().isNull());
         QLineEdit* nameBox = screen->edit(StartDialog::kNameBox);
         ASSERT_NE(nameBox, nullptr);
-        EXPECT_EQ(toGbk(nameBox->text()), utf8ToGbk("小vu"));
+        EXPECT_EQ(toGbk(nameBox->text()), std::string("小vu"));
         EXPECT_EQ(screen->focusWidget(), nameBox);
         EXPECT_EQ(nameBox->selectedText(), nameBox->text()) << "typing replaces the offered name";
 
         EXPECT_TRUE(screen->button(StartDialog::kStartGame)->isDefault());
-        EXPECT_EQ(screen->controlText(StartDialog::kStartGame), utf8("开始新游戏 >>"));
-        EXPECT_EQ(screen->controlText(IDCANCEL), utf8("逃离北京"));
-        EXPECT_EQ(screen->controlText(StartDialog::kShowAbout), utf8("关于本游戏"));
-        EXPECT_EQ(screen->controlText(StartDialog::kShowScores), utf8("高分记录"));
+        EXPECT_EQ(screen->controlText(StartDialog::kStartGame), QStringLiteral("开始新游戏 >>"));
+        EXPECT_EQ(screen->controlText(IDCANCEL), QStringLiteral("逃离北京"));
+        EXPECT_EQ(screen->controlText(StartDialog::kShowAbout), QStringLiteral("关于本游戏"));
+        EXPECT_EQ(screen->controlText(StartDialog::kShowScores), QStringLiteral("高分记录"));
 
         const QStringList story{
-            utf8("您从家乡来到北京，举目无亲，仅剩现金2000元，同时还欠村长5400元高利贷。"),
-            utf8("“自己动手，丰衣足食”。考虑再三，您决定在北京做生意，每天在地铁各站"),
-            utf8("之间倒卖各种物品。您只能在北京停留40天，必须回故乡结婚。"),
-            utf8("您的目标是在这40天内还掉迅速增长的债务，而且还要赚大钱，登上富人榜。"),
-            utf8("但是发财并不容易，北京的小偷、流氓、坏人、工商局、卫生局的人都会找您"),
-            utf8("麻烦。您必须与他们斗智斗勇。"),
-            utf8("您应该在邮局给村长还钱。另外，身上现金太多是危险的，应该在银行存钱。"),
-            utf8("输入您的大名："),
-            utf8("您在海淀区租的房子最多只能放100个东西。"),
-            utf8("故 事 简 介"),
-            utf8("要  点"),
-            utf8("正确策略：先倒卖便宜的积累资金，后倒卖贵的赚大钱。"),
+            QStringLiteral("您从家乡来到北京，举目无亲，仅剩现金2000元，同时还欠村长5400元高利贷。"),
+            QStringLiteral("“自己动手，丰衣足食”。考虑再三，您决定在北京做生意，每天在地铁各站"),
+            QStringLiteral("之间倒卖各种物品。您只能在北京停留40天，必须回故乡结婚。"),
+            QStringLiteral("您的目标是在这40天内还掉迅速增长的债务，而且还要赚大钱，登上富人榜。"),
+            QStringLiteral("但是发财并不容易，北京的小偷、流氓、坏人、工商局、卫生局的人都会找您"),
+            QStringLiteral("麻烦。您必须与他们斗智斗勇。"),
+            QStringLiteral("您应该在邮局给村长还钱。另外，身上现金太多是危险的，应该在银行存钱。"),
+            QStringLiteral("输入您的大名："),
+            QStringLiteral("您在海淀区租的房子最多只能放100个东西。"),
+            QStringLiteral("故 事 简 介"),
+            QStringLiteral("要  点"),
+            QStringLiteral("正确策略：先倒卖便宜的积累资金，后倒卖贵的赚大钱。"),
         };
         EXPECT_EQ(labelTexts(screen), story);
         // Every text fits its rectangle in the game's font.
@@ -298,14 +294,14 @@ TEST_F(StartDialogTest, TheAuthorsNameIsRefusedButTheSameNameAfterABlankPlays)
 {
     flow.onStartScreen(typeNameAndStart("柏青崖"))
         .onStartScreen([](QWidget* dialog) {
-            EXPECT_EQ(textOf(dialog, StartDialog::kNameBox), utf8("柏青崖"));
-            typeName(dialog, utf8(" 柏青崖"));
+            EXPECT_EQ(textOf(dialog, StartDialog::kNameBox), QStringLiteral("柏青崖"));
+            typeName(dialog, QStringLiteral(" 柏青崖"));
             pressKey(dialog, Qt::Key_Return);
         })
         .inGame([](GameDialog&) {})
         .onStartScreen(press(Qt::Key_Escape));
     flow.run();
-    EXPECT_EQ(flow.news, (std::vector<std::string>{utf8ToGbk("本游戏的作者柏青崖不玩这个游戏。"), welcome(" 柏青崖"),
+    EXPECT_EQ(flow.news, (std::vector<std::string>{std::string("本游戏的作者柏青崖不玩这个游戏。"), welcome(" 柏青崖"),
                                                    sentHome(" 柏青崖")}));
     EXPECT_EQ(flow.gamesOpened, 1);
 }
@@ -338,7 +334,7 @@ TEST_F(StartDialogTest, AWinningGameEntersTheListWithItsRowSelectedAndRewritesTh
     int highlight = -1;
     bool savedBeforeShown = false;
     flow.onStartScreen([this](QWidget* dialog) {
-            typeName(dialog, utf8("货郎张三"));
+            typeName(dialog, QStringLiteral("货郎张三"));
             flow.random = rules::GameRandom(kWinningSeed);
             pressKey(dialog, Qt::Key_Return);
         })
@@ -359,7 +355,7 @@ TEST_F(StartDialogTest, AWinningGameEntersTheListWithItsRowSelectedAndRewritesTh
     flow.run();
     EXPECT_EQ(closed.daysLeft, 0) << "the game ran its forty days";
     ASSERT_FALSE(flow.diary.empty());
-    EXPECT_EQ(flow.diary.back(), utf8ToGbk("俺已经在北京40天了，该回去结婚去了。"));
+    EXPECT_EQ(flow.diary.back(), std::string("俺已经在北京40天了，该回去结婚去了。"));
 
     // The figures this seed and trader always reach.
     EXPECT_EQ(closed.cash, 33310);
@@ -372,14 +368,14 @@ TEST_F(StartDialogTest, AWinningGameEntersTheListWithItsRowSelectedAndRewritesTh
     EXPECT_EQ(flow.listsShown, 1);
     EXPECT_TRUE(savedBeforeShown);
     EXPECT_EQ(highlight, 4);
-    EXPECT_EQ(selectedRow, (QStringList{utf8("第五名"), utf8("货郎张三"), "173934", "85"}));
+    EXPECT_EQ(selectedRow, (QStringList{QStringLiteral("第五名"), QStringLiteral("货郎张三"), "173934", "85"}));
 
     score::ScoreTable onFile;
     score::loadScores(QFile::encodeName(scoreFile()).toStdString(), onFile);
     score::ScoreTable expected = old;
     for (int k = 9; k > 4; --k)
         expected[size_t(k)] = expected[size_t(k - 1)];
-    expected[4] = {utf8ToGbk("货郎张三"), 173934, 85};
+    expected[4] = {std::string("货郎张三"), 173934, 85};
     EXPECT_EQ(onFile, expected) << "the old tenth dropped out";
     EXPECT_TRUE(exitCodes.empty());
 }
@@ -401,7 +397,7 @@ TEST_F(StartDialogTest, TheListFromTheStartScreenCreatesTheDefaultFile)
     EXPECT_EQ(flow.listsShown, 1);
     EXPECT_EQ(rowCount, 10);
     EXPECT_EQ(selected, 0);
-    EXPECT_EQ(firstRow, (QStringList{utf8("第一名"), "zuv", "12500720", "98"}));
+    EXPECT_EQ(firstRow, (QStringList{QStringLiteral("第一名"), "zuv", "12500720", "98"}));
 
     QFile file(scoreFile());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -430,12 +426,12 @@ TEST_F(StartDialogTest, TwoGamesInOneRunTheSecondFreshWithTheNameKept)
             EXPECT_EQ(window.state().daysLeft, 39);
         })
         .onStartScreen([](QWidget* dialog) {
-            EXPECT_EQ(textOf(dialog, StartDialog::kNameBox), utf8("阿福"));
+            EXPECT_EQ(textOf(dialog, StartDialog::kNameBox), QStringLiteral("阿福"));
             pressKey(dialog, Qt::Key_Return);
         })
         .inGame([&](GameDialog& window) {
             secondOpening = window.state();
-            EXPECT_EQ(window.controlText(GameDialog::kDayCaption), utf8("都市货郎记"));
+            EXPECT_EQ(window.controlText(GameDialog::kDayCaption), QStringLiteral("都市货郎记"));
             EXPECT_EQ(window.roomList()->rowCount(), 0);
         })
         .onStartScreen([&](QWidget* dialog) {
@@ -457,7 +453,7 @@ TEST_F(StartDialogTest, TwoGamesInOneRunTheSecondFreshWithTheNameKept)
     ASSERT_NE(secondWelcome, flow.news.end());
     EXPECT_EQ(*(secondWelcome - 1), sentHome("阿福"));
     EXPECT_EQ(flow.news.back(), sentHome("阿福"));
-    EXPECT_EQ(nameAfterward, utf8("阿福"));
+    EXPECT_EQ(nameAfterward, QStringLiteral("阿福"));
     EXPECT_FALSE(QFile::exists(scoreFile()));
 }
 
@@ -467,7 +463,7 @@ TEST_F(StartDialogTest, TheAboutBoxOpensFromItsButtonAndFromTheAboutItem)
         .onStartScreen([](QWidget* dialog) {
             QAction* item = asStartScreen(dialog)->aboutAction();
             ASSERT_NE(item, nullptr);
-            EXPECT_EQ(item->text(), utf8("关于都市货郎记"));
+            EXPECT_EQ(item->text(), QStringLiteral("关于都市货郎记"));
             EXPECT_TRUE(dialog->actions().contains(item)) << "offered on the start screen's own menu";
             EXPECT_EQ(dialog->contextMenuPolicy(), Qt::ActionsContextMenu);
             item->trigger();
@@ -479,7 +475,7 @@ TEST_F(StartDialogTest, TheAboutBoxOpensFromItsButtonAndFromTheAboutItem)
         })
         .onStartScreen(press(Qt::Key_Escape));
     flow.run();
-    EXPECT_EQ(flow.aboutTitles, QStringList(3, utf8("关于都市货郎记")));
+    EXPECT_EQ(flow.aboutTitles, QStringList(3, QStringLiteral("关于都市货郎记")));
 }
 
 TEST_F(StartDialogTest, AResultThatCannotBeSavedEndsTheProcessWithoutTheList)
@@ -496,7 +492,7 @@ TEST_F(StartDialogTest, AResultThatCannotBeSavedEndsTheProcessWithoutTheList)
     flow.onStartScreen(press(Qt::Key_Return)).onStartScreen(press(Qt::Key_Escape));
     flow.run(oneYuan);
     EXPECT_EQ(flow.finalWealth, 1);
-    EXPECT_EQ(flow.boxes, QStringList{utf8("Error: score file can not be opened.")});
+    EXPECT_EQ(flow.boxes, QStringList{QStringLiteral("Error: score file can not be opened.")});
     EXPECT_EQ(exitCodes, std::vector<int>{-1});
     EXPECT_EQ(flow.listsShown, 0);
 }

@@ -371,15 +371,15 @@ TEST(TickerControl, AScreenReaderReadsTheSegmentsInView)
     moveToColumnTen(ticker);
     const QFontMetrics metrics(ticker.font());
     const int first = metrics.horizontalAdvance(QStringLiteral("first"));
-    const int second = metrics.horizontalAdvance(QString::fromUtf8("地铁"));
+    const int second = metrics.horizontalAdvance(QStringLiteral("地铁"));
     ASSERT_LT(10 + first + second, 400);
     EXPECT_EQ(strip->text(QAccessible::Value),
-              QString::fromUtf8("first 地铁 the last tip"));
+              QStringLiteral("first 地铁 the last tip"));
 
     // The first segment's last column leaves the strip.
     ticker.setStep(first + 10);
     tick(ticker);
-    EXPECT_EQ(strip->text(QAccessible::Value), QString::fromUtf8("地铁 the last tip"));
+    EXPECT_EQ(strip->text(QAccessible::Value), QStringLiteral("地铁 the last tip"));
     ticker.setStep(second);
     tick(ticker);
     EXPECT_EQ(strip->text(QAccessible::Value), QStringLiteral("the last tip"));
