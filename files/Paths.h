@@ -1,0 +1,23 @@
+#pragma once
+// Names of files as the system resolves them, and the player's own folders.
+
+#include <string>
+
+namespace files {
+
+// The folder part of `path`: "." for a bare name, "/" for a name in the root.
+std::string directoryOf(const std::string& path);
+
+// Follows a chain of symbolic links to the name at its end, which need not exist yet. False
+// for a loop or a link that cannot be read.
+bool followLinks(std::string& path);
+
+// The home folder: $HOME when it is an absolute path, else the password database's entry for
+// the user. Empty when neither knows one.
+std::string homeFolder();
+
+// Where the player's data files go: $XDG_DATA_HOME when it is an absolute path (the XDG base
+// directory rules ignore a relative one), else ~/.local/share. Empty without a home folder.
+std::string userDataFolder();
+
+} // namespace files
