@@ -116,7 +116,8 @@ TEST(AppFiles, AnInstalledCopyReadsItsTipsUnderThePrefixAndKeepsTheListInThePlay
     // does not move with the working directory.
     for (const char* relative : {"rel/dir", "~/.local/share", ""}) {
         const ScopedVariable data("XDG_DATA_HOME", QString::fromUtf8(relative));
-        EXPECT_EQ(scoreFilePath(prefix.filePath("bin")), home.filePath(".local/share/dushihuolang/score.txt"))
+        EXPECT_EQ(scoreFilePath(prefix.filePath("bin")).toStdString(),
+                  home.filePath(".local/share/dushihuolang/score.txt").toStdString())
             << "XDG_DATA_HOME=" << relative;
     }
     {
@@ -124,8 +125,8 @@ TEST(AppFiles, AnInstalledCopyReadsItsTipsUnderThePrefixAndKeepsTheListInThePlay
         const ScopedVariable noHome("HOME", QString()), noData("XDG_DATA_HOME", QString());
         const struct passwd* player = ::getpwuid(::getuid());
         ASSERT_NE(player, nullptr);
-        EXPECT_EQ(scoreFilePath(prefix.filePath("bin")),
-                  QFile::decodeName(player->pw_dir) + "/.local/share/dushihuolang/score.txt");
+        EXPECT_EQ(scoreFilePath(prefix.filePath("bin")).toStdString(),
+                  std::string(player->pw_dir) + "/.local/share/dushihuolang/score.txt");
     }
     const ScopedVariable data("XDG_DATA_HOME", home.filePath("data"));
     EXPECT_EQ(scoreFilePath(prefix.filePath("games")), home.filePath("data/dushihuolang/score.txt"));

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <utility>
 #include <future>
 #include <gtest/gtest.h>
 #include <memory>
@@ -242,23 +243,23 @@ TEST(ScoreSavePermission, WhateverLiesAtTheTemporaryNameTheFirstListIsSaved)
     ScoreTestFolder folder;
     makePlayersFolder(folder, 0755);
     const std::string path = folder.path("score.txt"), planted = path + ".saving";
-    const std::function<bool()> plants[] = {
-        [&] { return ::mkdir(planted.c_str(), 0755) == 0; },
-        [&] { return ::mkfifo(planted.c_str(), 0644) == 0; }, // with no reader
-        [&] {
-            writeWholeFile(planted, "not ours");
-            return startedAsRoot(); // root's file, when there is another user to be
-        },
+    const std::pair<const char*, std::function<bool()>> plants[] = {
+        {"a folder", [&] { return ::mkdir(planted.c_str(), 0755) == 0; }},
+        {"a pipe with no reader", [&] { return ::mkfifo(planted.c_str(), 0644) == 0; }},
+        {"another user's file", [&] {
+             writeWholeFile(planted, "not ours");
+             return startedAsRoot(); // root's, when the save runs as nobody
+         }},
     };
-    for (const auto& plant : plants) {
+    for (const auto& [what, plant] : plants) {
         std::filesystem::remove_all(planted);
         ::unlink(path.c_str());
         if (!plant())
             continue;
         const auto kind = std::filesystem::symlink_status(planted).type();
-        EXPECT_TRUE(save(path)) << "with a " << int(kind) << " at the name";
-        EXPECT_EQ(readWholeFile(path), kNewList);
-        EXPECT_EQ(std::filesystem::symlink_status(planted).type(), kind) << "what was there stays";
-        EXPECT_EQ(folder.listing(), "score.txt;score.txt.saving;");
+        EXPECT_TRUE(save(path)) << "with " << what << " at the name";
+        EXPECT_EQ(std::filesystem::exists(path) ? readWholeFile(path) : "", kNewList) << what;
+        EXPECT_EQ(std::filesystem::symlink_status(planted).type(), kind) << what << " stays";
+        EXPECT_EQ(folder.listing(), "score.txt;score.txt.saving;") << what;
     }
 }
