@@ -6,13 +6,13 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
-#include <utility>
 #include <future>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 using namespace score;
 
