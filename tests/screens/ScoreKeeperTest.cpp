@@ -67,7 +67,7 @@ TEST(ScoreKeeper, CopiesSavingAtOnceLoseNoResultAndAStuckOneHoldsUpOthersOnlyBri
     // and a fifth opens the list only, which reads and rewrites it too. Half the rounds start
     // with no file, so the copies also meet when it is first made; the others with the
     // default list on file.
-    constexpr int kRounds = 60, kPlayers = 4;
+    constexpr int kRounds = 40, kPlayers = 4;
     int kept = 0;
     for (int round = 0; round < kRounds; ++round) {
         QFile::remove(path);
