@@ -24,9 +24,6 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    // Whether the lock was had; false after waiting in vain or where there is no lock.
-    bool held() const { return folder_.isOpen(); }
-
 private:
     // Closing the folder gives the lock back.
     Descriptor folder_;

@@ -14,6 +14,15 @@ namespace {
 
 bool isAbsolute(const char* path) { return path && path[0] == '/'; }
 
+std::string homeFolder()
+{
+    const char* home = std::getenv("HOME");
+    if (isAbsolute(home))
+        return home;
+    const struct passwd* entry = ::getpwuid(::getuid());
+    return entry && isAbsolute(entry->pw_dir) ? entry->pw_dir : std::string();
+}
+
 } // namespace
 
 std::string directoryOf(const std::string& path)
@@ -40,15 +49,6 @@ bool followLinks(std::string& path)
         path = next.front() == '/' ? next : directoryOf(path) + "/" + next;
     }
     return false;
-}
-
-std::string homeFolder()
-{
-    const char* home = std::getenv("HOME");
-    if (isAbsolute(home))
-        return home;
-    const struct passwd* entry = ::getpwuid(::getuid());
-    return entry && isAbsolute(entry->pw_dir) ? entry->pw_dir : std::string();
 }
 
 std::string userDataFolder()

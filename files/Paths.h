@@ -12,12 +12,10 @@ std::string directoryOf(const std::string& path);
 // for a loop or a link that cannot be read.
 bool followLinks(std::string& path);
 
-// The home folder: $HOME when it is an absolute path, else the password database's entry for
-// the user. Empty when neither knows one.
-std::string homeFolder();
-
 // Where the player's data files go: $XDG_DATA_HOME when it is an absolute path (the XDG base
-// directory rules ignore a relative one), else ~/.local/share. Empty without a home folder.
+// directory rules ignore a relative one), else .local/share in the home folder: $HOME when it
+// is an absolute path, else the one the password database gives the user. Empty when neither
+// knows a home.
 std::string userDataFolder();
 
 } // namespace files
