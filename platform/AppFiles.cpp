@@ -1,8 +1,10 @@
 #include "platform/AppFiles.h"
 
+#include "files/Paths.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace platform {
 
@@ -31,8 +33,11 @@ QString scoreFilePath(const QString& programDir)
 {
     if (keepsFilesBesideItself(programDir))
         return QDir(programDir).filePath(QStringLiteral("score.txt"));
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/dushihuolang/score.txt");
+    const std::string dataFolder = files::userDataFolder();
+    // Without a home there is nowhere to keep the list: an empty path, which cannot be saved.
+    if (dataFolder.empty())
+        return QString();
+    return QFile::decodeName(dataFolder.c_str()) + QStringLiteral("/dushihuolang/score.txt");
 }
 
 QString applicationTitle()

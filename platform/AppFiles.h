@@ -2,7 +2,8 @@
 // Where the game keeps its two files; the working directory plays no part. A copy with
 // "tips.txt" beside its executable (a build folder, an unpacked folder) keeps both files
 // there. An installed copy reads the tips from its data folder under the prefix and keeps
-// the list in the player's own data folder ($XDG_DATA_HOME, by default ~/.local/share).
+// the list in the player's own data folder (see files::userDataFolder: $XDG_DATA_HOME when it
+// is absolute, else ~/.local/share).
 
 #include <QCoreApplication>
 #include <QString>

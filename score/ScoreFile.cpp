@@ -1,19 +1,27 @@
 #include "score/ScoreFile.h"
 
-#include "score/SavingFile.h"
+#include "files/PlainFile.h"
+#include "files/SaveFile.h"
 #include "score/ScoreFileReader.h"
 #include "score/ScoreName.h"
+
+#include <optional>
 
 namespace score {
 
 void loadScores(const std::string& path, ScoreTable& table)
 {
-    std::string bytes;
-    if (!readFileStart(path, kScoreFileReadLimit, bytes)) {
+    // One byte past the bound tells whether the file goes on beyond it.
+    std::optional<std::string> bytes = files::readPlainFile(path, kScoreFileReadLimit + 1);
+    if (!bytes) {
         table = defaultScoreTable();
         return;
     }
-    parseScores(bytes, table);
+    if (bytes->size() > kScoreFileReadLimit) {
+        bytes->resize(kScoreFileReadLimit);
+        bytes->resize(bytes->rfind('\n') + 1); // none: npos + 1 is 0
+    }
+    parseScores(*bytes, table);
 }
 
 void parseScores(std::string_view bytes, ScoreTable& table)
@@ -40,7 +48,7 @@ std::string formatScores(const ScoreTable& table)
 
 bool saveScores(const std::string& path, const ScoreTable& table)
 {
-    return saveFile(path, formatScores(table));
+    return files::saveFile(path, formatScores(table));
 }
 
 } // namespace score

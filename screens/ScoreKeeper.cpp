@@ -23,7 +23,12 @@ ScoreKeeper::ScoreKeeper(QString path, ProcessEnd processEnd)
 
 void ScoreKeeper::load()
 {
-    score::loadScores(QFile::encodeName(path_).toStdString(), table_);
+    // An installed copy's data folder may not be there yet, and the lock is held on it. A
+    // folder that cannot be made fails the save.
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    const std::string path = QFile::encodeName(path_).toStdString();
+    lock_.emplace(path);
+    score::loadScores(path, table_);
 }
 
 std::optional<int> ScoreKeeper::insert(std::string_view gbkName, std::int32_t money, std::int32_t health)
@@ -33,10 +38,10 @@ std::optional<int> ScoreKeeper::insert(std::string_view gbkName, std::int32_t mo
 
 bool ScoreKeeper::saveOrEndProcess(QWidget* owner)
 {
-    // An installed copy's data folder may not be there yet; a folder that cannot be made
-    // fails the save below.
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    if (score::saveScores(QFile::encodeName(path_).toStdString(), table_))
+    const bool saved = score::saveScores(QFile::encodeName(path_).toStdString(), table_);
+    // Before the message box: the player may take a while to read it.
+    lock_.reset();
+    if (saved)
         return true;
     platform::messageBox(owner, QString::fromLatin1(kWriteFailureText), platform::MessageIcon::Error);
     processEnd_(kWriteFailureExitCode);

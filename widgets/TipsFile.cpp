@@ -1,9 +1,10 @@
 #include "widgets/TipsFile.h"
 
+#include "files/PlainFile.h"
 #include "widgets/GbkBytes.h"
 
 #include <QFile>
-#include <QFileInfo>
+#include <algorithm>
 
 namespace widgets {
 
@@ -39,13 +40,14 @@ std::string unscrambleTips(std::string_view scrambled)
 
 std::optional<std::string> readTipsFile(const QString& path)
 {
-    // Only a plain file is opened, so that a pipe in the file's place cannot hold up the game.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    // One byte past the bound tells whether the file goes on beyond it.
+    std::optional<std::string> bytes = files::readPlainFile(QFile::encodeName(path).toStdString(), MaxTipsFileBytes + 1);
+    if (!bytes)
         return std::nullopt;
-    const QByteArray bytes = file.read(qint64(MaxTipsFileBytes));
-    std::string text = unscrambleTips(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    if (std::size_t(bytes.size()) == MaxTipsFileBytes && text.size() == MaxTipsFileBytes && !file.atEnd()) {
+    const bool cutOff = bytes->size() > MaxTipsFileBytes;
+    bytes->resize(std::min(bytes->size(), MaxTipsFileBytes));
+    std::string text = unscrambleTips(*bytes);
+    if (cutOff && text.size() == MaxTipsFileBytes) {
         // Cut off: keep the whole segments, up to and with the last one's bar.
         const std::vector<std::string_view> segments = tickerSegments(text);
         text.resize(segments.empty() ? 0 : std::size_t(segments.back().data() + segments.back().size() - text.data()) + 1);

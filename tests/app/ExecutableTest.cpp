@@ -604,7 +604,9 @@ TEST_F(ExecutableTest, AnInstalledCopyKeepsItsListInThePlayersDataFolderAndNothi
         runner = QStringLiteral("setpriv");
     }
     environment.insert("HOME", home.path());
-    environment.remove("XDG_DATA_HOME");
+    // Not an absolute path, so it is ignored: the list goes to the home's data folder, not
+    // under the folder the game was started from.
+    environment.insert("XDG_DATA_HOME", "rel/dir");
     environment.remove("XAUTHORITY");
     program.setProcessEnvironment(environment);
     program.setWorkingDirectory(home.path());
@@ -621,6 +623,7 @@ TEST_F(ExecutableTest, AnInstalledCopyKeepsItsListInThePlayersDataFolderAndNothi
     ASSERT_TRUE(list.open(QIODevice::ReadOnly)) << "the list is kept in the player's data folder";
     EXPECT_EQ(list.readAll().toStdString(), score::formatScores(score::defaultScoreTable()));
     EXPECT_EQ(QFileInfo(list).ownerId(), ordinaryUid()) << "the player, not root, wrote it";
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("rel"))) << "nothing under the working directory";
     EXPECT_EQ(bin.entryList(QDir::AllEntries | QDir::Hidden | QDir::System), besideBefore)
         << "nothing is written beside the installed program";
 }

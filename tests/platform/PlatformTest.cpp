@@ -9,6 +9,8 @@
 #include <QHeaderView>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 using namespace platform;
 
@@ -110,6 +112,22 @@ TEST(AppFiles, AnInstalledCopyReadsItsTipsUnderThePrefixAndKeepsTheListInThePlay
     {
         const ScopedVariable data("XDG_DATA_HOME", QString());
         EXPECT_EQ(scoreFilePath(prefix.filePath("bin")), home.filePath(".local/share/dushihuolang/score.txt"));
+    }
+    // A data folder that is not an absolute path is ignored, as the XDG rules say: the list
+    // does not move with the working directory.
+    for (const char* relative : {"rel/dir", "~/.local/share", ""}) {
+        const ScopedVariable data("XDG_DATA_HOME", QString::fromUtf8(relative));
+        EXPECT_EQ(scoreFilePath(prefix.filePath("bin")).toStdString(),
+                  home.filePath(".local/share/dushihuolang/score.txt").toStdString())
+            << "XDG_DATA_HOME=" << relative;
+    }
+    {
+        // Without HOME the home folder is the one the password database gives the player.
+        const ScopedVariable noHome("HOME", QString()), noData("XDG_DATA_HOME", QString());
+        const struct passwd* player = ::getpwuid(::getuid());
+        ASSERT_NE(player, nullptr);
+        EXPECT_EQ(scoreFilePath(prefix.filePath("bin")).toStdString(),
+                  std::string(player->pw_dir) + "/.local/share/dushihuolang/score.txt");
     }
     const ScopedVariable data("XDG_DATA_HOME", home.filePath("data"));
     EXPECT_EQ(scoreFilePath(prefix.filePath("games")), home.filePath("data/dushihuolang/score.txt"));

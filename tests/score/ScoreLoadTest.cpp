@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 using namespace score;
 
@@ -171,13 +172,51 @@ TEST(ScoreLoad, AFileReadsAsItsBytesInMemoryUpToWhereNoListCanReach)
     EXPECT_EQ(fromFile, parsed(bytes));
     EXPECT_EQ(fromFile[7], (ScoreEntry{std::string(19, 'h'), 777, -7}));
 
-    // A first line of 64 KiB: what follows it is beyond any list and is not read.
+    // A first line of 64 KiB: no line ends within reach, so the file holds no list.
     const std::string huge = std::string(65536, 'x') + "\r\n5\r\n6\r\n" + bytes;
     writeWholeFile(folder.path("huge.txt"), huge);
     loadScores(folder.path("huge.txt"), fromFile);
-    EXPECT_EQ(fromFile[0], (ScoreEntry{std::string(19, 'x'), 0, 0}));
-    EXPECT_EQ(fromFile[1], ScoreEntry{});
-    EXPECT_NE(fromFile, parsed(huge));
+    EXPECT_EQ(fromFile, defaultScoreTable());
+}
+
+TEST(ScoreLoad, TheReadBoundNeverCutsALine)
+{
+    // Files of 1023 to 1100 bytes from another program, whose number lines are padded with
+    // blanks far beyond the game's own: a line that ends within the bound reads whole, one that
+    // the bound would cut counts as absent, so no number ever loses its last digits.
+    ScoreTestFolder folder;
+    const std::string path = folder.path("score.txt");
+    for (std::size_t size = 1023; size <= 1100; ++size) {
+        std::vector<std::string> lines;
+        std::size_t bytes = 0;
+        for (int k = 0; k < 10; ++k) {
+            lines.push_back("player " + std::to_string(k));
+            lines.push_back(std::to_string(9876500 - k));
+            lines.push_back(std::to_string(98765 - k));
+        }
+        for (const std::string& line : lines)
+            bytes += line.size() + 2;
+        for (std::size_t i = 0; bytes < size; ++bytes, i = (i + 1) % 20)
+            lines[3 * (i / 2) + 1 + i % 2].insert(0, " ");
+
+        std::string file;
+        ScoreTable expected{};
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            file += lines[i] + "\r\n";
+            if (size > kScoreFileReadLimit && file.size() > kScoreFileReadLimit)
+                continue;
+            ScoreEntry& entry = expected[i / 3];
+            if (i % 3 == 0)
+                entry.name = lines[i];
+            else
+                (i % 3 == 1 ? entry.money : entry.health) = std::stoi(lines[i]);
+        }
+        ASSERT_EQ(file.size(), size);
+        writeWholeFile(path, file);
+        ScoreTable loaded = stale();
+        loadScores(path, loaded);
+        EXPECT_EQ(formatScores(loaded), formatScores(expected)) << size << " bytes";
+    }
 }
 
 namespace {
@@ -217,5 +256,6 @@ TEST(ScoreLoad, NoFileHoldsTheLoadUp)
 
     EXPECT_EQ(loadWithinASecond(pipe), defaultScoreTable()) << "a pipe with no writer";
     EXPECT_EQ(loadWithinASecond(zeros), defaultScoreTable()) << "an endless device";
+    table[9].health = 0; // its line runs on past the bound
     EXPECT_EQ(loadWithinASecond(sparse), table) << "a 4 GiB file";
 }

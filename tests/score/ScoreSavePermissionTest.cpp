@@ -1,16 +1,18 @@
 #include "OrdinaryUser.h"
 #include "ScoreTestFolder.h"
 
-#include "score/SavingFile.h"
 #include "score/ScoreFile.h"
 
 #include <chrono>
+#include <filesystem>
+#include <functional>
 #include <future>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 using namespace score;
 
@@ -211,10 +213,11 @@ TEST(ScoreSavePermission, NothingPlantedAtTheTemporaryNameIsFollowedOrWaitedOn)
     ScoreTestFolder folder;
     makePlayersFolder(folder, 0755);
     const std::string path = folder.path("score.txt"), elsewhere = folder.path("elsewhere.txt");
+    const std::string planted = path + ".saving";
     makePlayersFile(path, 0644);
     writeWholeFile(elsewhere, "precious");
     giveToOrdinaryUser(elsewhere);
-    ASSERT_EQ(::symlink(elsewhere.c_str(), savingPath(path).c_str()), 0);
+    ASSERT_EQ(::symlink(elsewhere.c_str(), planted.c_str()), 0);
 
     EXPECT_TRUE(save(path));
     EXPECT_EQ(readWholeFile(path), kNewList);
@@ -222,9 +225,9 @@ TEST(ScoreSavePermission, NothingPlantedAtTheTemporaryNameIsFollowedOrWaitedOn)
 
     // A pipe with no reader: opening it to write would wait for ever. In a thread of its own,
     // so a save that waits fails the test instead of holding up the suite.
-    ::unlink(savingPath(path).c_str());
-    ASSERT_EQ(::mkfifo(savingPath(path).c_str(), 0666), 0);
-    giveToOrdinaryUser(savingPath(path));
+    ::unlink(planted.c_str());
+    ASSERT_EQ(::mkfifo(planted.c_str(), 0666), 0);
+    giveToOrdinaryUser(planted);
     writeWholeFile(path, kOldList);
     auto done = std::make_shared<std::promise<bool>>();
     std::future<bool> saved = done->get_future();
@@ -232,4 +235,31 @@ TEST(ScoreSavePermission, NothingPlantedAtTheTemporaryNameIsFollowedOrWaitedOn)
     ASSERT_EQ(saved.wait_for(std::chrono::seconds(2)), std::future_status::ready) << "the save waits on the pipe";
     EXPECT_TRUE(saved.get());
     EXPECT_EQ(readWholeFile(path), kNewList);
+}
+
+TEST(ScoreSavePermission, WhateverLiesAtTheTemporaryNameTheFirstListIsSaved)
+{
+    // Left there by another program or another user before the list was ever saved.
+    ScoreTestFolder folder;
+    makePlayersFolder(folder, 0755);
+    const std::string path = folder.path("score.txt"), planted = path + ".saving";
+    const std::pair<const char*, std::function<bool()>> plants[] = {
+        {"a folder", [&] { return ::mkdir(planted.c_str(), 0755) == 0; }},
+        {"a pipe with no reader", [&] { return ::mkfifo(planted.c_str(), 0644) == 0; }},
+        {"another user's file", [&] {
+             writeWholeFile(planted, "not ours");
+             return startedAsRoot(); // root's, when the save runs as nobody
+         }},
+    };
+    for (const auto& [what, plant] : plants) {
+        std::filesystem::remove_all(planted);
+        ::unlink(path.c_str());
+        if (!plant())
+            continue;
+        const auto kind = std::filesystem::symlink_status(planted).type();
+        EXPECT_TRUE(save(path)) << "with " << what << " at the name";
+        EXPECT_EQ(std::filesystem::exists(path) ? readWholeFile(path) : "", kNewList) << what;
+        EXPECT_EQ(std::filesystem::symlink_status(planted).type(), kind) << what << " stays";
+        EXPECT_EQ(folder.listing(), "score.txt;score.txt.saving;") << what;
+    }
 }

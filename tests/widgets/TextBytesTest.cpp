@@ -8,8 +8,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <atomic>
+#include <future>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace widgets;
 
@@ -182,5 +187,36 @@ TEST(TipsFile, APipeOrADeviceInItsPlaceIsNoTipsFile)
     EXPECT_FALSE(readTipsFile(fifo)); // with no writer, opening it for reading would wait forever
     EXPECT_FALSE(readTipsFile(QStringLiteral("/dev/zero")));
     EXPECT_LT(clock.elapsed(), 1000);
+
+    // A pipe swapped in for the file, over and over, while games start and read it: no read
+    // may wait on it. The reads run in a thread of their own, so that one that waits fails the
+    // test instead of holding up the suite (the thread is then left behind).
+    const QString plain = dir.filePath("plain"), next = dir.filePath("next");
+    writeFile(plain, scrambled("|tip|"));
+    auto stop = std::make_shared<std::atomic<bool>>(false);
+    auto counts = std::make_shared<std::promise<std::pair<int, int>>>();
+    std::future<std::pair<int, int>> reads = counts->get_future();
+    std::thread([fifo, stop, counts] {
+        int texts = 0, none = 0;
+        while (!*stop) {
+            const std::optional<std::string> text = readTipsFile(fifo);
+            texts += text == std::string("|tip|");
+            none += !text;
+        }
+        counts->set_value({texts, none});
+    }).detach();
+    const QByteArray tips = QFile::encodeName(fifo), plainName = QFile::encodeName(plain), nextName = QFile::encodeName(next);
+    clock.restart();
+    while (clock.elapsed() < 500) {
+        ASSERT_EQ(::link(plainName.constData(), nextName.constData()), 0);
+        ASSERT_EQ(::rename(nextName.constData(), tips.constData()), 0);
+        ASSERT_EQ(::mkfifo(nextName.constData(), 0600), 0);
+        ASSERT_EQ(::rename(nextName.constData(), tips.constData()), 0);
+    }
+    *stop = true;
+    ASSERT_EQ(reads.wait_for(std::chrono::seconds(5)), std::future_status::ready) << "a read waits on the pipe";
+    const auto [texts, none] = reads.get();
+    EXPECT_GT(texts, 0);
+    EXPECT_GT(none, 0);
 }
 

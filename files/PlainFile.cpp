@@ -1,0 +1,45 @@
+#include "files/PlainFile.h"
+
+#include "files/Descriptor.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace files {
+
+int openPlainFile(const std::string& path)
+{
+    // O_NONBLOCK: opening a pipe would otherwise wait for a writer.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat status {};
+    if (!fd.isOpen() || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return -1;
+    return fd.release();
+}
+
+std::optional<std::string> readPlainFile(const std::string& path, std::size_t limit)
+{
+    Descriptor fd(openPlainFile(path));
+    if (!fd.isOpen())
+        return std::nullopt;
+    // In pieces, so that the bound costs no memory a small file does not need.
+    std::string bytes;
+    char piece[16384];
+    while (bytes.size() < limit) {
+        // The descriptor stays non-blocking: a "plain" file that has nothing yet (such as
+        // /proc/kmsg) says so instead of waiting.
+        const ssize_t n = ::read(fd.get(), piece, std::min(sizeof piece, limit - bytes.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        bytes.append(piece, std::size_t(n));
+    }
+    return bytes;
+}
+
+} // namespace files
