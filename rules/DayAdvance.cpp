@@ -23,10 +23,10 @@ bool receiveGift(GameState& state, GameHost& host, int goods, std::int32_t gift)
     // Free goods leave the price paid for a held kind alone, and enter new at price 0.
     if (RoomHolding* held = findHolding(state, name)) {
         held->quantity += received;
-        host.roomRowChanged(RowChange::Changed, int(held - state.holdings.data()));
+        host.roomRowChanged(RowChange::Changed, int(held - state.holdings.data()), *held);
     } else {
         state.holdings.insert(state.holdings.begin(), RoomHolding{name, 0, received});
-        host.roomRowChanged(RowChange::Inserted, 0);
+        host.roomRowChanged(RowChange::Inserted, 0, state.holdings.front());
     }
     return true;
 }
@@ -102,7 +102,7 @@ void rebuildMarketList(GameState& state, GameHost& host)
         if (state.prices[i] > 0)
             state.offers.push_back({GoodsCatalogue[i].name, state.prices[i]});
     }
-    host.marketRebuilt();
+    host.marketRebuilt(state.offers);
 }
 
 void applyInterest(GameState& state, GameHost& host)

@@ -4,10 +4,14 @@ namespace rules {
 
 void showFigures(const GameState& state, GameHost& host, std::initializer_list<Figure> figures)
 {
-    for (const Figure figure : figures) {
-        const std::int32_t values[] = {state.cash, state.savings, state.debt, state.health};
-        host.showFigure(figure, std::to_string(values[int(figure)]));
-    }
+    const std::pair<Figure, std::int32_t> values[] = {{Figure::Cash, state.cash},
+                                                      {Figure::Savings, state.savings},
+                                                      {Figure::Debt, state.debt},
+                                                      {Figure::Health, state.health}};
+    for (const Figure figure : figures)
+        for (const auto& [named, value] : values)
+            if (named == figure)
+                host.showFigure(figure, std::to_string(value));
 }
 
 std::optional<std::int32_t> ask(GameHost& host, const NumberQuestion& question)

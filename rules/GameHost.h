@@ -10,6 +10,8 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace rules {
 
@@ -40,10 +42,11 @@ public:
     virtual void showFigure(Figure figure, const std::string& text) = 0;
     virtual void setDayCaption(const std::string& gbkText) = 0;
 
-    // The market list shows state.offers again, row for row.
-    virtual void marketRebuilt() = 0;
-    // Row `index` of the room list follows holdings[index]; after a removal the rows below move up.
-    virtual void roomRowChanged(RowChange change, int index) = 0;
+    // The market list shows these offers, row for row.
+    virtual void marketRebuilt(const std::vector<MarketOffer>& offers) = 0;
+    // Row `index` of the room list shows `holding`, new there or changed in place; or the row of
+    // `holding` went, and the rows below move up.
+    virtual void roomRowChanged(RowChange change, int index, const RoomHolding& holding) = 0;
     // The selected row of a list, as an index into offers or holdings; none without a selection.
     virtual std::optional<int> selectedRow(List list) = 0;
 

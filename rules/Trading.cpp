@@ -77,9 +77,9 @@ BuyResult buySelected(GameState& state, GameHost& host)
     if (result == BuyResult::RoomTooSmall)
         host.showMessage(MessageDialog::Diary, "可惜!俺租的房子太小，只能放100个物品。");
     else if (result == BuyResult::Added)
-        host.roomRowChanged(RowChange::Inserted, 0);
-    else
-        host.roomRowChanged(RowChange::Changed, int(findHolding(state, offer.name) - state.holdings.data()));
+        host.roomRowChanged(RowChange::Inserted, 0, state.holdings.front());
+    else if (const RoomHolding* held = findHolding(state, offer.name))
+        host.roomRowChanged(RowChange::Changed, int(held - state.holdings.data()), *held);
     return result;
 }
 
@@ -102,7 +102,10 @@ SellResult sellSelected(GameState& state, GameHost& host)
 
     const SellResult result = applySale(state, *row, offer->price, *quantity);
     showFigures(state, host, {Figure::Cash});
-    host.roomRowChanged(result == SellResult::Removed ? RowChange::Removed : RowChange::Changed, *row);
+    if (result == SellResult::Removed)
+        host.roomRowChanged(RowChange::Removed, *row, holding);
+    else
+        host.roomRowChanged(RowChange::Changed, *row, state.holdings[size_t(*row)]);
     return result;
 }
 

@@ -95,7 +95,7 @@ GameDialog::GameDialog(rules::RandomSource& random, QWidget* owner)
 {
     marketList_ = list(kMarketList);
     roomList_ = list(kRoomList);
-    for (int id : kFigureDisplays)
+    for (const auto& [figure, id] : kFigureDisplays)
         adopt(id, new SegmentDisplay(this));
     ticker_ = adopt(kTicker, new widgets::TickerControl(this));
 
@@ -399,7 +399,9 @@ void GameDialog::showMessage(rules::MessageDialog dialog, const std::string& gbk
 
 void GameDialog::showFigure(rules::Figure figure, const std::string& text)
 {
-    display(kFigureDisplays[size_t(figure)])->SetText(text);
+    for (const auto& [named, id] : kFigureDisplays)
+        if (named == figure)
+            display(id)->SetText(text);
 }
 
 void GameDialog::setDayCaption(const std::string& gbkText)
@@ -407,20 +409,20 @@ void GameDialog::setDayCaption(const std::string& gbkText)
     setControlText(kDayCaption, fromGbk(gbkText));
 }
 
-void GameDialog::marketRebuilt()
+void GameDialog::marketRebuilt(const std::vector<rules::MarketOffer>& offers)
 {
     marketList_->clear();
-    for (const rules::MarketOffer& offer : state_.offers)
+    for (const rules::MarketOffer& offer : offers)
         marketList_->insertRow(marketList_->rowCount(), cellsOf(offer));
 }
 
-void GameDialog::roomRowChanged(rules::RowChange change, int index)
+void GameDialog::roomRowChanged(rules::RowChange change, int index, const rules::RoomHolding& holding)
 {
     if (change == rules::RowChange::Removed) {
         roomList_->deleteRow(index);
         return;
     }
-    const QStringList cells = cellsOf(state_.holdings[size_t(index)]);
+    const QStringList cells = cellsOf(holding);
     if (change == rules::RowChange::Inserted) {
         roomList_->insertRow(index, cells);
         return;

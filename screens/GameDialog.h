@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <array>
 #include <optional>
+#include <utility>
 
 class QLabel;
 namespace widgets {
@@ -44,8 +45,11 @@ public:
         kDebtDisplay = 1050,
         kTicker = 1051,
     };
-    // The displays of cash, savings, debt and health, in the order of rules::Figure.
-    static constexpr std::array<int, 4> kFigureDisplays{kCashDisplay, kSavingsDisplay, kDebtDisplay, kHealthDisplay};
+    // The display of each figure.
+    static constexpr std::pair<rules::Figure, int> kFigureDisplays[] = {{rules::Figure::Cash, kCashDisplay},
+                                                                        {rules::Figure::Savings, kSavingsDisplay},
+                                                                        {rules::Figure::Debt, kDebtDisplay},
+                                                                        {rules::Figure::Health, kHealthDisplay}};
     // The station buttons in template order; any of them advances the day.
     static constexpr std::array<int, 10> kStationIds{1054, 1055, 1013, 1032, 1009, 1017, 1016, 1008, 1011, 1014};
 
@@ -98,8 +102,8 @@ private:
     void showMessage(rules::MessageDialog dialog, const std::string& gbkText) override;
     void showFigure(rules::Figure figure, const std::string& text) override;
     void setDayCaption(const std::string& gbkText) override;
-    void marketRebuilt() override;
-    void roomRowChanged(rules::RowChange change, int index) override;
+    void marketRebuilt(const std::vector<rules::MarketOffer>& offers) override;
+    void roomRowChanged(rules::RowChange change, int index, const rules::RoomHolding& holding) override;
     std::optional<int> selectedRow(rules::List list) override;
     std::optional<std::int32_t> askNumber(const rules::NumberQuestion& question) override;
     void runBankDialog(const std::string& line, const std::function<void(rules::BankChoice)>& onChoice) override;

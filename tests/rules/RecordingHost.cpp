@@ -29,13 +29,13 @@ void RecordingHost::setDayCaption(const std::string& gbkText)
     log.push_back("caption: " + gbkText);
 }
 
-void RecordingHost::marketRebuilt()
+void RecordingHost::marketRebuilt(const std::vector<MarketOffer>& offers)
 {
     log.push_back("market");
-    marketsShown.push_back(state_.offers);
+    marketsShown.push_back(offers);
 }
 
-void RecordingHost::roomRowChanged(RowChange change, int index)
+void RecordingHost::roomRowChanged(RowChange change, int index, const RoomHolding&)
 {
     const char* marks[] = {"row+", "row~", "row-"};
     log.push_back(marks[int(change)] + std::to_string(index));

@@ -37,8 +37,8 @@ public:
     void showMessage(rules::MessageDialog dialog, const std::string& gbkText) override;
     void showFigure(rules::Figure figure, const std::string& text) override;
     void setDayCaption(const std::string& gbkText) override;
-    void marketRebuilt() override;
-    void roomRowChanged(rules::RowChange change, int index) override;
+    void marketRebuilt(const std::vector<rules::MarketOffer>& offers) override;
+    void roomRowChanged(rules::RowChange change, int index, const rules::RoomHolding& holding) override;
     std::optional<int> selectedRow(rules::List list) override;
     std::optional<std::int32_t> askNumber(const rules::NumberQuestion& question) override;
     void runBankDialog(const std::string& line, const std::function<void(rules::BankChoice)>& onChoice) override;
