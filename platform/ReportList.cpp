@@ -136,6 +136,22 @@ void ReportList::ensureRowVisible(int row)
         scrollToItem(item, QAbstractItemView::EnsureVisible);
 }
 
+void ReportList::reorderRows(const QList<QStringList>& rows)
+{
+    const QString selected = cellText(selectedRow(), 0);
+    const QString focused = cellText(currentIndex().row(), 0);
+    clearSelection();
+    for (int row = 0; row < rows.size(); ++row) {
+        for (int column = 0; column < rows[row].size(); ++column)
+            setCellText(row, column, rows[row][column]);
+        const QModelIndex index = model()->index(row, 0);
+        if (rows[row].value(0) == focused)
+            selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        if (rows[row].value(0) == selected)
+            selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+}
+
 QPixmap ReportList::rowPicture(int row, QRect* bounds) const
 {
     QTreeWidgetItem* item = topLevelItem(row);
@@ -211,7 +227,7 @@ bool ReportList::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::MouseButtonDblClick:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            emit doubleClicked();
+            emit rowDoubleClicked();
             return true;
         }
         break;

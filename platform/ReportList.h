@@ -30,6 +30,9 @@ public:
     int selectedRow() const;
     void selectRow(int row);
     void ensureRowVisible(int row);
+    // Shows `rows` in place of the rows there, in their new order; the selection and the focus,
+    // which need not be on the same row, stay with the rows whose first cell they were on.
+    void reorderRows(const QList<QStringList>& rows);
 
     // The row as the list draws it, on a transparent ground, clipped to the visible width;
     // `bounds` gets its place in the list's own coordinates. Null when there is no such row.
@@ -40,7 +43,7 @@ public:
 
 signals:
     void columnClicked(int column);
-    void doubleClicked();
+    void rowDoubleClicked();
     // The left button went down on a row and the mouse moved away with it; `pressPos` is where
     // the button went down, in the list's own coordinates.
     void dragStarted(QPoint pressPos);

@@ -113,8 +113,8 @@ GameDialog::GameDialog(rules::RandomSource& random, QWidget* owner)
         connect(button(id), &QPushButton::clicked, this, handler);
     for (int id : kStationIds)
         connect(button(id), &QPushButton::clicked, this, &GameDialog::advanceDayOnStation);
-    connect(marketList_, &ReportList::doubleClicked, this, &GameDialog::OnBuy);
-    connect(roomList_, &ReportList::doubleClicked, this, &GameDialog::OnSell);
+    connect(marketList_, &ReportList::rowDoubleClicked, this, &GameDialog::OnBuy);
+    connect(roomList_, &ReportList::rowDoubleClicked, this, &GameDialog::OnSell);
     connect(marketList_, &ReportList::columnClicked, this, [this](int column) { OnColumnclick(marketList_, column); });
     connect(roomList_, &ReportList::columnClicked, this, [this](int column) { OnColumnclick(roomList_, column); });
     connect(marketList_, &ReportList::dragStarted, this, [this](QPoint p) { BeginDrag(marketList_, p); });
@@ -252,28 +252,13 @@ QStringList cellsOf(const Row& row)
     return cells;
 }
 
-// The sort reorders `rows`: each cell of `list` shows its row again, and the selection and
-// the focus, which need not be on the same row, stay with their goods.
-template <class Row, class Sort>
-void sortRows(ReportList* list, Sort sort, const std::vector<Row>& rows)
+template <class Row>
+QList<QStringList> cellsOfAll(const std::vector<Row>& rows)
 {
-    const auto nameAt = [&](int row) {
-        return row >= 0 && size_t(row) < rows.size() ? rows[size_t(row)].name : std::string();
-    };
-    const std::string selected = nameAt(list->selectedRow());
-    const std::string focused = nameAt(list->currentIndex().row());
-    sort();
-    list->clearSelection();
-    for (size_t row = 0; row < rows.size(); ++row) {
-        const QStringList cells = cellsOf(rows[row]);
-        for (int column = 0; column < cells.size(); ++column)
-            list->setCellText(int(row), column, cells[column]);
-        const QModelIndex index = list->model()->index(int(row), 0);
-        if (rows[row].name == focused)
-            list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-        if (rows[row].name == selected)
-            list->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
+    QList<QStringList> cells;
+    for (const Row& row : rows)
+        cells << cellsOf(row);
+    return cells;
 }
 
 } // namespace
@@ -281,14 +266,9 @@ void sortRows(ReportList* list, Sort sort, const std::vector<Row>& rows)
 void GameDialog::OnColumnclick(ReportList* list, int column)
 {
     const bool market = list == marketList_;
-    const auto sort = [&] {
-        rules::sortByColumn(state_, market ? rules::List::Market : rules::List::Room,
-                            market ? marketSort_ : roomSort_, column);
-    };
-    if (market)
-        sortRows(list, sort, state_.offers);
-    else
-        sortRows(list, sort, state_.holdings);
+    rules::sortByColumn(state_, market ? rules::List::Market : rules::List::Room, market ? marketSort_ : roomSort_,
+                        column);
+    list->reorderRows(market ? cellsOfAll(state_.offers) : cellsOfAll(state_.holdings));
 }
 
 // ---- Drag and drop -----------------------------------------------------------
