@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -119,6 +120,8 @@ protected:
             if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
                 GTEST_SKIP() << tool << " is missing, so the game cannot be tried on a Wayland desktop "
                              << "(tools/install-deps.sh installs sway, wtype and grim)";
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqwayland-generic.so"))
+            GTEST_SKIP() << "Qt's Wayland plugin (qt6-wayland) is missing, so the game cannot run on Wayland";
         if (startedAsRoot() && QStandardPaths::findExecutable("setpriv").isEmpty())
             GTEST_SKIP() << "setpriv is missing, and sway does not run as root";
         compositor = std::make_unique<Compositor>();
@@ -291,7 +294,7 @@ TEST_F(WaylandTest, AfterEveryDialogTheKeysActOnTheTopWindow)
 {
     Window startScreen;
     ASSERT_TRUE(topWindowHasTheKeys("start", kTitle, &startScreen));
-    for (int round = 1; round <= 4; ++round) {
+    for (int round = 1; round <= 3; ++round) {
         const QString game = QString("game %1").arg(round);
         keys({"Return"});
         ASSERT_TRUE(topWindowHasTheKeys(game + " welcome", kNews));
@@ -301,7 +304,7 @@ TEST_F(WaylandTest, AfterEveryDialogTheKeysActOnTheTopWindow)
         ASSERT_NE(gameWindow.id, startScreen.id);
         // From the leave button, the first station is the tenth tab stop; it keeps the focus.
         keys(QStringList(9, "Tab"));
-        for (int day = 1; day <= 5; ++day) {
+        for (int day = 1; day <= 4; ++day) {
             keys({"space"});
             // The day's messages, each closed with Enter, until the game window is on top again.
             for (int message = 1;; ++message) {
@@ -384,8 +387,18 @@ TEST_F(WaylandTest, ADraggedRowsPictureFollowsThePointerOverTheWindow)
         EXPECT_GT(rowpicture::inkAgreement(before.copy(row), selection, during.copy(row), selection), 0.95)
             << "the dragged row is covered in its list";
     }
-    // Back onto its own list: nothing is traded.
-    ASSERT_TRUE(pointerTo(press) && pointerDoes("release"));
+    // Dropped on the room list, the row is bought: the quantity is asked, or the diary says
+    // that the cash does not reach.
+    ASSERT_TRUE(pointerDoes("release"));
+    std::vector<Window> now = windows();
+    for (int waited = 0; waited < kTimeoutMs && (now.empty() || now.back().id == game.id); waited += 100) {
+        QThread::msleep(100);
+        now = windows();
+    }
+    ASSERT_TRUE(!now.empty() && QStringList({QString::fromUtf8("买多少？"), kDiary}).contains(now.back().name));
+    ASSERT_TRUE(topWindowHasTheKeys("dropped", now.back().name));
+    keys({"Escape"});
+    ASSERT_TRUE(topWindowHasTheKeys("not bought", kTitle, nullptr, game.id));
     program.setReadChannel(QProcess::StandardError);
     program.waitForReadyRead(500);
     EXPECT_EQ(program.readAllStandardError().toStdString(), "") << "a normal game prints nothing on stderr";
