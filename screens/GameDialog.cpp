@@ -403,13 +403,14 @@ void GameDialog::hideEvent(QHideEvent* event)
 
 bool GameDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (dragSource_ && watched == dragSource_->viewport()) {
+    const bool move = event->type() == QEvent::MouseMove, release = event->type() == QEvent::MouseButtonRelease;
+    if (dragSource_ && watched == dragSource_->viewport() && (move || release)) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (event->type() == QEvent::MouseMove) {
+        if (move) {
             trackDrag(mouse->globalPosition().toPoint());
             return true;
         }
-        if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
+        if (mouse->button() == Qt::LeftButton) {
             drop(mouse->globalPosition().toPoint());
             return true;
         }

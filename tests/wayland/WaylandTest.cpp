@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLibraryInfo>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -150,6 +151,9 @@ protected:
         gameEnvironment.insert("LC_ALL", "C.UTF-8");
         // What a player would read in the terminal; Qt would send it to the journal otherwise.
         gameEnvironment.insert("QT_FORCE_STDERR_LOGGING", "1");
+        // Under the leak checker, no list of the leaks it was told to pass over.
+        if (gameEnvironment.contains("LSAN_OPTIONS"))
+            gameEnvironment.insert("LSAN_OPTIONS", gameEnvironment.value("LSAN_OPTIONS") + ":print_suppressions=0");
         program.setProcessEnvironment(gameEnvironment);
         program.setWorkingDirectory(gameFolder.path());
         startAsOrdinaryUser(program, game, {});
@@ -307,17 +311,19 @@ TEST_F(WaylandTest, AfterEveryDialogTheKeysActOnTheTopWindow)
         for (int day = 1; day <= 4; ++day) {
             keys({"space"});
             // The day's messages, each closed with Enter, until the game window is on top again.
+            qint64 closed = gameWindow.id;
             for (int message = 1;; ++message) {
                 std::vector<Window> now = windows();
-                for (int waited = 0; waited < 800 && !now.empty() && now.back().id == gameWindow.id; waited += 100) {
+                for (int waited = 0; waited < 1500 && !now.empty() && now.back().id <= closed; waited += 100) {
                     QThread::msleep(100);
                     now = windows();
                 }
                 ASSERT_FALSE(now.empty());
-                if (now.back().id == gameWindow.id)
+                if (now.back().id <= closed)
                     break;
                 ASSERT_TRUE(topWindowHasTheKeys(game + QString(" day %1 message %2").arg(day).arg(message),
                                                 now.back().name));
+                closed = now.back().id;
                 keys({"Return"});
             }
             ASSERT_TRUE(topWindowHasTheKeys(game + QString(" day %1 done").arg(day), kTitle, nullptr, gameWindow.id));
@@ -379,8 +385,13 @@ TEST_F(WaylandTest, ADraggedRowsPictureFollowsThePointerOverTheWindow)
         for (int step = 1; step <= 4; ++step)
             ASSERT_TRUE(pointerTo(press + (to - press) * step / 4));
         QThread::msleep(300);
-        const QImage during = shot();
-        EXPECT_GT(rowpicture::inkAgreementNear(before.copy(row), selection, during, qRgb(255, 255, 255),
+        QImage during = shot();
+        // The compositor draws the pointer over the picture: that corner counts as ground in both.
+        QImage rowAlone = before.copy(row);
+        const QRect arrow(press - row.topLeft(), QSize(20, 28));
+        QPainter(&rowAlone).fillRect(arrow, QColor(selection));
+        QPainter(&during).fillRect(arrow.translated(corner), Qt::white);
+        EXPECT_GT(rowpicture::inkAgreementNear(rowAlone, selection, during, qRgb(255, 255, 255),
                                                QRect(corner, row.size())),
                   0.75)
             << "the picture is not under the pointer at " << to.x() << "," << to.y();
