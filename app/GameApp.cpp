@@ -2,6 +2,7 @@
 
 #include "app/artwork/Artwork.h"
 #include "platform/AppFiles.h"
+#include "platform/Desktop.h"
 #include "rules/Random.h"
 #include "screens/ScoreKeeper.h"
 #include "screens/StartDialog.h"
@@ -14,6 +15,9 @@ int GameApp::run(const char* programPath)
     int argc = 1;
     char* argv[] = {const_cast<char*>(programPath), nullptr};
     QApplication application(argc, argv);
+    // Every dialog moves the focus; on Wayland each move would ask for the activation of a
+    // window that the next dialog is about to cover.
+    platform::stopActivationRequestsOnFocusMoves();
     installGameArtwork();
     // The desktop entry this program belongs to: its icon and name in the task list.
     QGuiApplication::setDesktopFileName(QStringLiteral("cn.dushihuolang.DushiHuolang"));

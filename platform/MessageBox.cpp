@@ -1,6 +1,7 @@
 #include "platform/MessageBox.h"
 
 #include "platform/AppFiles.h"
+#include "platform/Desktop.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -19,7 +20,8 @@ int execReturningFocus(QDialog& dialog)
     const int result = dialog.exec();
     QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
     if (owner && owner->isVisible()) {
-        owner->activateWindow();
+        if (!activationIsARequest())
+            owner->activateWindow();
         if (QWidget* focus = owner->focusWidget())
             focus->setFocus(Qt::ActiveWindowFocusReason);
     }

@@ -17,7 +17,8 @@ void messageBox(QWidget* owner, const QString& text, MessageIcon icon = MessageI
 QWidget* defaultOwner();
 
 // Runs `dialog` modally; when it closes, its owner is the active window again with the focus
-// on the control that had it. A window manager would see to that, but not every desktop has one.
+// on the control that had it. A window manager would see to that, but not every X desktop has
+// one; a Wayland compositor always does, and asking it would come too late.
 int execReturningFocus(QDialog& dialog);
 
 } // namespace platform

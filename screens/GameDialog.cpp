@@ -1,5 +1,6 @@
 #include "screens/GameDialog.h"
 
+#include "platform/Desktop.h"
 #include "platform/Gbk.h"
 #include "platform/ReportList.h"
 #include "platform/Resources.h"
@@ -19,6 +20,7 @@
 #include "widgets/TickerControl.h"
 
 #include <QApplication>
+#include <QBitmap>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -80,6 +82,20 @@ const DialogTemplate kGameTemplate{
         {1011, ControlKind::RadioPushButton, "北京站", 352, 280, 40, 25},
         {1014, ControlKind::RadioPushButton, "崇文门", 306, 280, 38, 26},
     }};
+
+// The picture's shape in the window's own pixels, which at a higher scale cover several of the
+// picture's: a pixel belongs to it when any ink falls in it, so no fine stroke is cut away.
+QBitmap shapeOf(const QPixmap& picture, QSize size)
+{
+    const QImage ink = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage shape(size, QImage::Format_ARGB32);
+    shape.fill(Qt::transparent);
+    for (int y = 0; y < ink.height(); ++y)
+        for (int x = 0; x < ink.width(); ++x)
+            if (qAlpha(ink.pixel(x, y)) > 0)
+                shape.setPixel(x * size.width() / ink.width(), y * size.height() / ink.height(), qRgba(0, 0, 0, 255));
+    return QBitmap::fromImage(shape.createAlphaMask());
+}
 
 // Our colour values are laid out as 0x00BBGGRR, as the displays take them.
 constexpr std::uint32_t kBlack = 0x000000;
@@ -283,23 +299,36 @@ void GameDialog::BeginDrag(ReportList* list, QPoint pressPos)
     if (picture.isNull())
         return;
 
-    // A window of its own, so the picture can follow the mouse outside the game window; the
-    // game window owns it, so it can never outlive the game.
-    auto* image = new QLabel(this, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput);
+    // Where the program places its windows, the picture is a window of its own and follows the
+    // mouse across the screen; elsewhere it is drawn over the game window, above its controls.
+    // The game window owns it either way, so it can never outlive the game.
+    const bool ownWindow = programPlacesItsWindows();
+    auto* image = ownWindow ? new QLabel(this, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput)
+                            : new QLabel(this);
     image->setAttribute(Qt::WA_TransparentForMouseEvents);
     image->setAttribute(Qt::WA_ShowWithoutActivating);
     image->setPixmap(picture);
     image->resize(bounds.size());
-    // A shape, not an alpha channel: what the row left undrawn shows the screen beneath even
-    // where no compositor blends translucent windows.
-    image->setMask(picture.mask());
+    if (ownWindow) {
+        // A shape, not an alpha channel: what the row left undrawn shows the screen beneath even
+        // where no compositor blends translucent windows. The edges of the strokes blend with
+        // the list's ground, as in the list.
+        image->setMask(shapeOf(picture, bounds.size()));
+        QPalette ground = image->palette();
+        ground.setColor(QPalette::Window, list->palette().color(QPalette::Base));
+        image->setPalette(ground);
+        image->setAutoFillBackground(true);
+    }
+    image->raise();
 
     dragImage_ = image;
     dragSource_ = list;
     // The picture keeps the offset at which the row was grabbed.
     dragHotSpot_ = pressPos - bounds.topLeft();
     QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
-    grabMouse();
+    // The button stays down on the list until the drop, so the system sends every move and the
+    // release to it, wherever the pointer goes: the window follows them there.
+    list->viewport()->installEventFilter(this);
     trackDrag(list->mapToGlobal(pressPos));
     image->show();
 }
@@ -317,7 +346,7 @@ void GameDialog::trackDrag(QPoint globalPos)
 {
     if (!dragSource_)
         return;
-    dragImage_->move(globalPos - dragHotSpot_);
+    dragImage_->move((dragImage_->isWindow() ? globalPos : mapFromGlobal(globalPos)) - dragHotSpot_);
     QWidget* under = controlAtScreen(globalPos);
     const bool overList = marketList_->isListSurface(under) || roomList_->isListSurface(under);
     QGuiApplication::changeOverrideCursor(overList ? Qt::ArrowCursor : Qt::ForbiddenCursor);
@@ -327,7 +356,7 @@ void GameDialog::drop(QPoint globalPos)
 {
     ReportList* source = dragSource_;
     endDrag();
-    // The trade's dialogs come after the capture, the cursor and the picture have gone.
+    // The trade's dialogs come after the cursor and the picture have gone.
     QWidget* target = controlAtScreen(globalPos);
     if (source == marketList_ && roomList_->isListSurface(target))
         OnBuy();
@@ -339,7 +368,7 @@ void GameDialog::endDrag()
 {
     if (!dragSource_)
         return;
-    releaseMouse();
+    dragSource_->viewport()->removeEventFilter(this);
     QGuiApplication::restoreOverrideCursor();
     delete dragImage_;
     dragImage_ = nullptr;
@@ -353,18 +382,21 @@ void GameDialog::hideEvent(QHideEvent* event)
     TemplateDialog::hideEvent(event);
 }
 
-void GameDialog::mouseMoveEvent(QMouseEvent* event)
+bool GameDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    TemplateDialog::mouseMoveEvent(event);
-    const QPoint globalPos = event->globalPosition().toPoint();
-    trackDrag(globalPos);
-}
-
-void GameDialog::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (dragSource_ && event->button() == Qt::LeftButton)
-        drop(event->globalPosition().toPoint());
-    TemplateDialog::mouseReleaseEvent(event);
+    const bool move = event->type() == QEvent::MouseMove, release = event->type() == QEvent::MouseButtonRelease;
+    if (dragSource_ && watched == dragSource_->viewport() && (move || release)) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (move) {
+            trackDrag(mouse->globalPosition().toPoint());
+            return true;
+        }
+        if (mouse->button() == Qt::LeftButton) {
+            drop(mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return TemplateDialog::eventFilter(watched, event);
 }
 
 // ---- The rules' host ---------------------------------------------------------

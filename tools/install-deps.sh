@@ -9,6 +9,7 @@ packages=(
   fonts-wqy-microhei fontconfig
   clang libclang-rt-14-dev
   xvfb xauth x11-apps xdotool imagemagick openbox
+  qt6-wayland sway wtype grim libwayland-dev
   desktop-file-utils appstream groff-base
 )
 

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "OrdinaryUser.h"
+#include "RowPictureCheck.h"
 #include "score/ScoreFile.h"
 
 #include <cmath>
@@ -576,6 +577,47 @@ TEST_F(ExecutableTest, TheMarketsNameColumnKeepsItsShareOfTheListAndFramesAreWho
         // 150 pixels of a 146-unit list whose unit is 1.5 pixels.
         EXPECT_NEAR(double(divider - x(7)) / (x(153) - x(7)), 150 / (146 * 1.5), 0.02);
     }
+}
+
+TEST_F(ExecutableTest, AtTwiceTheScaleADraggedRowsPictureIsTheRowAsTheListDrawsIt)
+{
+    startDisplay(QStringLiteral("1800x1500"));
+    startWindowManager();
+    environment.insert("QT_SCALE_FACTOR", "2");
+    startGame();
+    const WindowOnScreen window = enterAGame();
+    ASSERT_FALSE(window.id.isEmpty()) << "the game window did not open";
+    const auto onScreen = [&](double dialogX, double dialogY) {
+        return window.geometry.topLeft() + pointInWindow(window, dialogX, dialogY);
+    };
+    const auto pointer = [&](const QStringList& actions) { runTool("xdotool", actions, environment); };
+    // A click just under the market list's header selects one of its rows.
+    const QPoint press = onScreen(40, 62);
+    pointer({"mousemove", QString::number(press.x()), QString::number(press.y()), "click", "1"});
+    QThread::msleep(300);
+    const QImage before = screenshot("root");
+    // The selected row is marked from edge to edge; no text stands at the list's right end.
+    const QPoint markOnly(onScreen(145, 0).x(), press.y());
+    const QRgb selection = before.pixel(markOnly);
+    const QRect row = rowpicture::selectedRowBox(before, markOnly);
+    ASSERT_TRUE(QColor(selection).hsvSaturation() > 100 && row.height() > 10) << "no row of the market is selected";
+    pointer({"mousedown", "1"});
+    // Two places of the room list's empty ground for the picture's corner.
+    for (const QPoint corner : {onScreen(215, 100), onScreen(222, 140)}) {
+        const QPoint to = press + corner - row.topLeft();
+        for (int step = 1; step <= 4; ++step) {
+            const QPoint at = press + (to - press) * step / 4;
+            pointer({"mousemove", QString::number(at.x()), QString::number(at.y())});
+        }
+        QThread::msleep(300);
+        const QImage during = screenshot("root");
+        EXPECT_GT(rowpicture::inkAgreementNear(before.copy(row), selection, during, qRgb(255, 255, 255),
+                                               QRect(corner, row.size())),
+                  0.75)
+            << "the picture at " << corner.x() << "," << corner.y() << " is not the row as the list draws it";
+    }
+    // Back onto its own list: nothing is traded.
+    pointer({"mousemove", QString::number(press.x()), QString::number(press.y()), "mouseup", "1"});
 }
 
 // The program as a package installs it, run by a player who owns nothing but a fresh home.
