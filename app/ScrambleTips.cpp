@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr char TipsKey = 0x5A;
+constexpr char kTipsKey = 0x5A;
 
 int fail(const char* message, const QString& detail)
 {
@@ -44,9 +44,9 @@ int main(int argc, char** argv)
         return fail("text has characters GBK cannot hold:", sourcePath);
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         // The key byte itself would scramble to zero, where the game stops reading.
-        if (bytes[i] == TipsKey || bytes[i] == '\0')
+        if (bytes[i] == kTipsKey || bytes[i] == '\0')
             return fail("a byte would end the text early, at offset", QString::number(i));
-        bytes[i] = char(bytes[i] ^ TipsKey);
+        bytes[i] = char(bytes[i] ^ kTipsKey);
     }
 
     QFile target(targetPath);

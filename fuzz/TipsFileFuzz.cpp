@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(text.size() <= size);
     FUZZ_CHECK(text.find('\0') == std::string::npos);
     for (std::size_t i = 0; i < text.size(); ++i)
-        FUZZ_CHECK((static_cast<unsigned char>(text[i]) ^ widgets::TipsKey) == data[i]);
-    FUZZ_CHECK(text.size() == size || (data[text.size()] ^ widgets::TipsKey) == 0);
+        FUZZ_CHECK((static_cast<unsigned char>(text[i]) ^ widgets::kTipsKey) == data[i]);
+    FUZZ_CHECK(text.size() == size || (data[text.size()] ^ widgets::kTipsKey) == 0);
 
     const std::string_view view(text);
     for (std::string_view segment : widgets::tickerSegments(view)) {

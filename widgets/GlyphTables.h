@@ -27,8 +27,8 @@ extern const std::array<std::uint16_t, 12> sevenSegmentMasks;
 // As above, then 12 to 37 the letters A to Z, 38 "*", 39 "+".
 extern const std::array<std::uint16_t, 40> fourteenSegmentMasks;
 
-constexpr std::uint16_t colonMask = 3;        // the two upper dots
-constexpr std::uint16_t decimalPointMask = 4; // the lowest dot
+constexpr std::uint16_t kColonMask = 3;        // the two upper dots
+constexpr std::uint16_t kDecimalPointMask = 4; // the lowest dot
 
 } // namespace glyph_tables
 } // namespace widgets

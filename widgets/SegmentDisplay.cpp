@@ -21,14 +21,14 @@ std::vector<QRectF> layoutGlyphs(const std::vector<SegmentGlyph>& glyphs, int wi
     const double w = width;
     const double h = height;
     double sx = w / total;
-    double sy = h * CellHeightReciprocal;
+    double sy = h * kCellHeightReciprocal;
     double offsetX = 0.0;
     double offsetY = 0.0;
     if (style & KeepAspect) {
         const double s = sx >= sy ? sy : sx;
         sx = sy = s;
         offsetX = (w - total * s) * 0.5;
-        offsetY = (h - CellHeight * s) * 0.5;
+        offsetY = (h - kCellHeight * s) * 0.5;
     }
 
     cells.reserve(glyphs.size());
@@ -36,7 +36,7 @@ std::vector<QRectF> layoutGlyphs(const std::vector<SegmentGlyph>& glyphs, int wi
     const double top = originY + offsetY;
     for (const SegmentGlyph& glyph : glyphs) {
         const double cellWidth = glyph.Width() * sx;
-        cells.emplace_back(x, top, cellWidth, CellHeight * sy);
+        cells.emplace_back(x, top, cellWidth, kCellHeight * sy);
         x += cellWidth;
     }
     return cells;

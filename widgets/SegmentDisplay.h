@@ -22,12 +22,12 @@ class SegmentDisplay : public QFrame {
     Q_OBJECT
 
 public:
-    static constexpr ColorRef DefaultUnlitColor = 0x3400; // RGB(0, 52, 0)
-    static constexpr ColorRef DefaultLitColor = 0xFF00;   // RGB(0, 255, 0)
-    static constexpr std::uint32_t DefaultStyle = KeepAspect;
+    static constexpr ColorRef kDefaultUnlitColor = 0x3400; // RGB(0, 52, 0)
+    static constexpr ColorRef kDefaultLitColor = 0xFF00;   // RGB(0, 255, 0)
+    static constexpr std::uint32_t kDefaultStyle = KeepAspect;
 
     // The style is fixed for the life of the display.
-    explicit SegmentDisplay(QWidget* parent = nullptr, std::uint32_t style = DefaultStyle);
+    explicit SegmentDisplay(QWidget* parent = nullptr, std::uint32_t style = kDefaultStyle);
 
     // GBK or ASCII bytes up to the first zero byte; a null pointer counts as empty text.
     void SetText(const char* text);
@@ -51,8 +51,8 @@ private:
     std::string text_ = "EMPTY";
     bool glyphsStale_ = true;
     std::vector<SegmentGlyph> glyphs_;
-    ColorRef unlitColor_ = DefaultUnlitColor;
-    ColorRef litColor_ = DefaultLitColor;
+    ColorRef unlitColor_ = kDefaultUnlitColor;
+    ColorRef litColor_ = kDefaultLitColor;
     ColorRef backgroundColor_ = 0;
     std::uint32_t style_;
 

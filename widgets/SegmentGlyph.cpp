@@ -42,9 +42,9 @@ std::optional<SegmentGlyph> glyphForCharacter(char character, std::uint32_t styl
     if (entry >= 0)
         return built<FourteenSegmentGlyph>(fourteenSegmentMasks[entry], style);
     if (c == '.')
-        return built<DotGlyph>(decimalPointMask, style);
+        return built<DotGlyph>(kDecimalPointMask, style);
     if (c == ':')
-        return built<DotGlyph>(colonMask, style);
+        return built<DotGlyph>(kColonMask, style);
     return std::nullopt;
 }
 

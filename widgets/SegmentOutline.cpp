@@ -28,7 +28,7 @@ void SegmentOutline::DrawOutline(QPainterPath& path, double left, double top, do
                                  double bottom, int cellWidth) const
 {
     const double kx = (right - left) / cellWidth;
-    const double ky = (bottom - top) * CellHeightReciprocal;
+    const double ky = (bottom - top) * kCellHeightReciprocal;
     auto vertex = [&](std::size_t i) {
         return QPointF(roundToPixel(left + points_[i].x * kx), roundToPixel(top + points_[i].y * ky));
     };

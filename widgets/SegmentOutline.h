@@ -45,8 +45,8 @@ private:
 };
 
 // Cells are 83 units tall; the scale uses this constant rather than a division.
-constexpr double CellHeightReciprocal = 0.012048192771084338;
-constexpr int CellHeight = 83;
+constexpr double kCellHeightReciprocal = 0.012048192771084338;
+constexpr int kCellHeight = 83;
 
 // Rounds to the nearest pixel with halves rounded up, as the outlines have always been placed.
 int roundToPixel(double v);

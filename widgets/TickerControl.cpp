@@ -17,10 +17,10 @@ namespace widgets {
 
 namespace {
 
-constexpr int GradientBands = 60;
-constexpr ColorRef GradientFrom = 0x00B432; // RGB(50, 180, 0)
-constexpr ColorRef GradientTo = 0xFF0000;   // RGB(0, 0, 255)
-constexpr int AltSegmentDrop = 3;           // pixels lower for every second segment
+constexpr int kGradientBands = 60;
+constexpr ColorRef kGradientFrom = 0x00B432; // RGB(50, 180, 0)
+constexpr ColorRef kGradientTo = 0xFF0000;   // RGB(0, 0, 255)
+constexpr int kAltSegmentDrop = 3;           // pixels lower for every second segment
 
 // A font whose character cell (ascent plus descent) is `height` pixels, as a positive
 // height asks for; a negative one gives the em size directly.
@@ -108,13 +108,13 @@ void TickerControl::start()
 {
     clientRect_ = rect();
     scrollX_ = clientRect_.width();
-    timer_.start(ScrollIntervalMs, this);
+    timer_.start(kScrollIntervalMs, this);
 }
 
 void TickerControl::resume()
 {
     if (!timer_.isActive())
-        timer_.start(ScrollIntervalMs, this);
+        timer_.start(kScrollIntervalMs, this);
 }
 
 void TickerControl::loadTips(ColorRef textColour, ColorRef altTextColour, const QString& face,
@@ -123,7 +123,7 @@ void TickerControl::loadTips(ColorRef textColour, ColorRef altTextColour, const 
     // A missing file is no error for the game: the message holds no bar, so nothing shows.
     const std::optional<std::string> tips = readTipsFile(
         path.isEmpty() ? platform::tipsFilePath() : path);
-    setText(tips ? *tips : std::string(MissingTipsText));
+    setText(tips ? *tips : std::string(kMissingTipsText));
     setColours(textColour, altTextColour);
     setFontName(face);
     setFontSize(height);
@@ -229,7 +229,7 @@ void TickerControl::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setClipRect(area);
-    fillGradient(painter, area, GradientBands, GradientFrom, GradientTo);
+    fillGradient(painter, area, kGradientBands, kGradientFrom, kGradientTo);
 
     layoutText();
     if (!text_.empty()) {
@@ -240,7 +240,7 @@ void TickerControl::paintEvent(QPaintEvent*)
             // Segments wholly left of the strip are only counted, not drawn.
             if (x + segments_[i].width > 0) {
                 painter.setPen(toQColor(i % 2 ? altTextColour_ : textColour_));
-                const int y = i % 2 ? AltSegmentDrop : 0;
+                const int y = i % 2 ? kAltSegmentDrop : 0;
                 painter.drawStaticText(QPointF(area.left() + x, area.top() + y), segments_[i].text);
             }
             x += segments_[i].width;

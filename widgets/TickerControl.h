@@ -29,8 +29,8 @@ class TickerControl : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int ScrollIntervalMs = 40;
-    static constexpr const char* MissingTipsText = "Error : Couldnt load File...";
+    static constexpr int kScrollIntervalMs = 40;
+    static constexpr const char* kMissingTipsText = "Error : Couldnt load File...";
 
     explicit TickerControl(QWidget* parent = nullptr);
 

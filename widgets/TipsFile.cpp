@@ -30,7 +30,7 @@ std::string unscrambleTips(std::string_view scrambled)
     std::string text;
     text.reserve(scrambled.size());
     for (char byte : scrambled) {
-        const char plain = char(static_cast<unsigned char>(byte) ^ TipsKey);
+        const char plain = char(static_cast<unsigned char>(byte) ^ kTipsKey);
         if (plain == '\0')
             break;
         text.push_back(plain);
@@ -41,13 +41,13 @@ std::string unscrambleTips(std::string_view scrambled)
 std::optional<std::string> readTipsFile(const QString& path)
 {
     // One byte past the bound tells whether the file goes on beyond it.
-    std::optional<std::string> bytes = files::readPlainFile(QFile::encodeName(path).toStdString(), MaxTipsFileBytes + 1);
+    std::optional<std::string> bytes = files::readPlainFile(QFile::encodeName(path).toStdString(), kMaxTipsFileBytes + 1);
     if (!bytes)
         return std::nullopt;
-    const bool cutOff = bytes->size() > MaxTipsFileBytes;
-    bytes->resize(std::min(bytes->size(), MaxTipsFileBytes));
+    const bool cutOff = bytes->size() > kMaxTipsFileBytes;
+    bytes->resize(std::min(bytes->size(), kMaxTipsFileBytes));
     std::string text = unscrambleTips(*bytes);
-    if (cutOff && text.size() == MaxTipsFileBytes) {
+    if (cutOff && text.size() == kMaxTipsFileBytes) {
         // Cut off: keep the whole segments, up to and with the last one's bar.
         const std::vector<std::string_view> segments = tickerSegments(text);
         text.resize(segments.empty() ? 0 : std::size_t(segments.back().data() + segments.back().size() - text.data()) + 1);

@@ -12,10 +12,10 @@
 
 namespace widgets {
 
-constexpr unsigned char TipsKey = 0x5A;
+constexpr unsigned char kTipsKey = 0x5A;
 // A tips file is read whole; this bound only keeps a freak file from filling the memory and
 // stalling the start of a game. The game's own is a few KiB; 4 MiB are some 150 000 tips.
-constexpr std::size_t MaxTipsFileBytes = 4 * 1024 * 1024;
+constexpr std::size_t kMaxTipsFileBytes = 4 * 1024 * 1024;
 
 // The segments shown: text after the last bar is not, and an empty segment ends the list.
 std::vector<std::string_view> tickerSegments(std::string_view text);

@@ -177,7 +177,7 @@ TEST(SegmentDisplay, RepaintsOnlyWhenTextOrColoursChange)
     };
     EXPECT_EQ(paintsAfter([&] { display.SetText("12"); }), 1);
     EXPECT_EQ(paintsAfter([&] { display.SetText("12"); }), 0);
-    EXPECT_EQ(paintsAfter([&] { display.SetSegmentColors(SegmentDisplay::DefaultUnlitColor, SegmentDisplay::DefaultLitColor); }), 0);
+    EXPECT_EQ(paintsAfter([&] { display.SetSegmentColors(SegmentDisplay::kDefaultUnlitColor, SegmentDisplay::kDefaultLitColor); }), 0);
     EXPECT_EQ(paintsAfter([&] { display.SetBackgroundColor(0); }), 0);
     EXPECT_EQ(paintsAfter([&] { display.SetSegmentColors(0, 0xF0); }), 1);
     EXPECT_EQ(paintsAfter([&] { display.SetBackgroundColor(0x101010); }), 1);

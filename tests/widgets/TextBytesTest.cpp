@@ -24,7 +24,7 @@ std::string scrambled(std::string_view text)
 {
     std::string out;
     for (char c : text)
-        out.push_back(char(static_cast<unsigned char>(c) ^ TipsKey));
+        out.push_back(char(static_cast<unsigned char>(c) ^ kTipsKey));
     return out;
 }
 
@@ -131,7 +131,7 @@ TEST(TipsFile, ReadsTheFileAndAMissingOneGivesNothing)
     EXPECT_EQ(readTipsFile(path), gbk);
 
     // Past the bound with no bar at all: no whole segment, no text.
-    writeFile(path, scrambled(std::string(MaxTipsFileBytes + 1000, 'x')));
+    writeFile(path, scrambled(std::string(kMaxTipsFileBytes + 1000, 'x')));
     EXPECT_EQ(readTipsFile(path), "");
 }
 
@@ -164,13 +164,13 @@ TEST(TipsFile, IsReadWholeAndABoundlessOneEndsAtAWholeSegment)
     // Past the bound the text stops after the last bar before it; a bar inside a double-byte
     // character is no bar.
     std::string huge = "|";
-    while (huge.size() < MaxTipsFileBytes - 40)
+    while (huge.size() < kMaxTipsFileBytes - 40)
         huge += "a tip|";
     huge += std::string(30, 'x') + "\x81|" + std::string(100, 'y') + "|";
     writeFile(path, scrambled(huge));
     const std::optional<std::string> read = readTipsFile(path);
     ASSERT_TRUE(read);
-    EXPECT_LE(read->size(), MaxTipsFileBytes);
+    EXPECT_LE(read->size(), kMaxTipsFileBytes);
     EXPECT_EQ(read->back(), '|');
     EXPECT_EQ(*read, huge.substr(0, read->size()));
     EXPECT_EQ(read->find('x'), std::string::npos);

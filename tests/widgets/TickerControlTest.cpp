@@ -182,7 +182,7 @@ TEST(TickerControl, OnlyClosedSegmentsAreDrawn)
     };
     const QImage blank = rendered("");
     EXPECT_EQ(rendered("||X|"), blank);
-    EXPECT_EQ(rendered(TickerControl::MissingTipsText), blank);
+    EXPECT_EQ(rendered(TickerControl::kMissingTipsText), blank);
     EXPECT_EQ(rendered("|X|Y"), rendered("|X|"));
     EXPECT_NE(rendered("|X|"), blank);
 }
@@ -233,7 +233,7 @@ TEST(TickerControl, TimerMovesTheTextByItsStepAndPauseHoldsIt)
     ticker.pause();
     EXPECT_FALSE(scrolling(ticker));
     const int held = left();
-    QTest::qWait(3 * TickerControl::ScrollIntervalMs);
+    QTest::qWait(3 * TickerControl::kScrollIntervalMs);
     EXPECT_EQ(left(), held);
 
     ticker.resume();
@@ -322,7 +322,7 @@ TEST(TickerControl, LoadTipsConfiguresAndStartsAndAMissingFileLeavesItBlank)
     ticker.resize(300, 30);
     ticker.setText(" Loading data, please wait...");
     ticker.loadTips(0xFFFFFF, 0x2BFFFF, "Comic Sans MS", 17, 4, dir.filePath("tips.txt"));
-    EXPECT_EQ(ticker.getText(), TickerControl::MissingTipsText);
+    EXPECT_EQ(ticker.getText(), TickerControl::kMissingTipsText);
     EXPECT_TRUE(scrolling(ticker));
     EXPECT_EQ(ticker.font().family(), QStringLiteral("Comic Sans MS"));
     // The message holds no bar: the strip shows its background only.
@@ -331,7 +331,7 @@ TEST(TickerControl, LoadTipsConfiguresAndStartsAndAMissingFileLeavesItBlank)
     const std::string tips = "|first|second|";
     std::string scrambled;
     for (char c : tips)
-        scrambled.push_back(char(static_cast<unsigned char>(c) ^ TipsKey));
+        scrambled.push_back(char(static_cast<unsigned char>(c) ^ kTipsKey));
     QFile file(dir.filePath("tips.txt"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(scrambled.data(), qint64(scrambled.size()));
