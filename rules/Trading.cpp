@@ -102,10 +102,9 @@ SellResult sellSelected(GameState& state, GameHost& host)
 
     const SellResult result = applySale(state, *row, offer->price, *quantity);
     showFigures(state, host, {Figure::Cash});
-    if (result == SellResult::Removed)
-        host.roomRowChanged(RowChange::Removed, *row, holding);
-    else
-        host.roomRowChanged(RowChange::Changed, *row, state.holdings[size_t(*row)]);
+    const bool removed = result == SellResult::Removed;
+    host.roomRowChanged(removed ? RowChange::Removed : RowChange::Changed, *row,
+                        removed ? holding : state.holdings[size_t(*row)]);
     return result;
 }
 

@@ -34,11 +34,21 @@ namespace {
 
 constexpr int kRowIcon = 146;
 
-// The labels beside the displays; a screen reader names each display after its label.
 constexpr const char* kCashLabel = "现 金";
 constexpr const char* kSavingsLabel = "存款：";
 constexpr const char* kDebtLabel = "欠 债";
 constexpr const char* kHealthLabel = "健康：";
+
+// Each figure's display, and the label beside it after which a screen reader names the display.
+struct FigureDisplay {
+    rules::Figure figure;
+    int id;
+    const char* label;
+};
+const FigureDisplay kFigureDisplays[] = {{rules::Figure::Cash, GameDialog::kCashDisplay, kCashLabel},
+                                         {rules::Figure::Savings, GameDialog::kSavingsDisplay, kSavingsLabel},
+                                         {rules::Figure::Debt, GameDialog::kDebtDisplay, kDebtLabel},
+                                         {rules::Figure::Health, GameDialog::kHealthDisplay, kHealthLabel}};
 
 const DialogTemplate kGameTemplate{
     GameDialog::kTemplateId, "都市货郎记", 412, 383, 8, true,
@@ -111,8 +121,8 @@ GameDialog::GameDialog(rules::RandomSource& random, QWidget* owner)
 {
     marketList_ = list(kMarketList);
     roomList_ = list(kRoomList);
-    for (const auto& [figure, id] : kFigureDisplays)
-        adopt(id, new SegmentDisplay(this));
+    for (const FigureDisplay& shown : kFigureDisplays)
+        adopt(shown.id, new SegmentDisplay(this));
     ticker_ = adopt(kTicker, new widgets::TickerControl(this));
 
     const std::pair<int, void (GameDialog::*)()> commands[] = {
@@ -176,12 +186,8 @@ void GameDialog::setUpLists()
 
 void GameDialog::setUpDisplays()
 {
-    const std::pair<int, const char*> labels[] = {{kCashDisplay, kCashLabel},
-                                                  {kSavingsDisplay, kSavingsLabel},
-                                                  {kDebtDisplay, kDebtLabel},
-                                                  {kHealthDisplay, kHealthLabel}};
-    for (const auto& [id, label] : labels)
-        display(id)->setAccessibleName(QString::fromUtf8(label));
+    for (const FigureDisplay& shown : kFigureDisplays)
+        display(shown.id)->setAccessibleName(QString::fromUtf8(shown.label));
     display(kDebtDisplay)->SetBackgroundColor(kBlack);
     display(kDebtDisplay)->SetSegmentColors(kBlack, kDebtRed);
 }
@@ -411,9 +417,9 @@ void GameDialog::showMessage(rules::MessageDialog dialog, const std::string& gbk
 
 void GameDialog::showFigure(rules::Figure figure, const std::string& text)
 {
-    for (const auto& [named, id] : kFigureDisplays)
-        if (named == figure)
-            display(id)->SetText(text);
+    for (const FigureDisplay& shown : kFigureDisplays)
+        if (shown.figure == figure)
+            display(shown.id)->SetText(text);
 }
 
 void GameDialog::setDayCaption(const std::string& gbkText)

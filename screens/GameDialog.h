@@ -10,7 +10,6 @@
 #include <QPoint>
 #include <array>
 #include <optional>
-#include <utility>
 
 class QLabel;
 namespace widgets {
@@ -45,11 +44,6 @@ public:
         kDebtDisplay = 1050,
         kTicker = 1051,
     };
-    // The display of each figure.
-    static constexpr std::pair<rules::Figure, int> kFigureDisplays[] = {{rules::Figure::Cash, kCashDisplay},
-                                                                        {rules::Figure::Savings, kSavingsDisplay},
-                                                                        {rules::Figure::Debt, kDebtDisplay},
-                                                                        {rules::Figure::Health, kHealthDisplay}};
     // The station buttons in template order; any of them advances the day.
     static constexpr std::array<int, 10> kStationIds{1054, 1055, 1013, 1032, 1009, 1017, 1016, 1008, 1011, 1014};
 
