@@ -1,6 +1,7 @@
 #include "app/GameApp.h"
 
 #include "app/artwork/Artwork.h"
+#include "platform/AccessibilityBus.h"
 #include "platform/AppFiles.h"
 #include "rules/Random.h"
 #include "screens/ScoreKeeper.h"
@@ -13,7 +14,9 @@ int GameApp::run(const char* programPath)
     // Only the program path reaches Qt, so no argument, not even Qt's own, changes anything.
     int argc = 1;
     char* argv[] = {const_cast<char*>(programPath), nullptr};
+    platform::stayOnAccessibilityBus();
     QApplication application(argc, argv);
+    platform::installAccessibility();
     installGameArtwork();
     // The desktop entry this program belongs to: its icon and name in the task list.
     QGuiApplication::setDesktopFileName(QStringLiteral("cn.dushihuolang.DushiHuolang"));

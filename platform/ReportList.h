@@ -3,6 +3,7 @@
 // visible when the list loses the focus, full-row selection, clickable headers, and sorting
 // by a comparison of our own (never the locale's).
 
+#include <QAccessible>
 #include <QIcon>
 #include <QPixmap>
 #include <QStringList>
@@ -47,8 +48,14 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
+    // What a screen reader says of a row: its name, then each further column's title and text.
+    void describeRow(QTreeWidgetItem* item);
+    // Tells a screen reader of the row with the keyboard, of a new row, of a row going.
+    void announceRow(int row, QAccessible::Event event);
+
     QIcon rowIcon_;
     QPoint pressPos_;
     bool pressedOnRow_ = false;

@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth x11-apps xdotool imagemagick openbox
   desktop-file-utils appstream groff-base
+  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
 )
 
 missing=()

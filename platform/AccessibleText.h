@@ -1,0 +1,45 @@
+#pragma once
+// What a screen reader reads as text from our controls: the text interface of a control that
+// only shows a text, and the one of the line edits, which Qt 6.4's own would let hang the game.
+
+#include <QAccessibleInterface>
+#include <QString>
+
+namespace platform {
+
+// The word or sentence at `offset`. Qt 6.4's own lookup never returns when asked at the very
+// end of a text (the caret after the last word, where word-by-word reading stops), so there
+// it answers with the item the text ends with.
+QString textAtOffsetSafely(const QAccessibleTextInterface& text, int offset, QAccessible::TextBoundaryType boundary,
+                           int* startOffset, int* endOffset);
+
+// The text interface of a control that shows a text without a caret or a selection.
+class ShownTextInterface : public QAccessibleTextInterface {
+public:
+    virtual QString shownText() const = 0;
+
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override { return int(shownText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* startOffset, int* endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                         int* endOffset) const override
+    {
+        return textAtOffsetSafely(*this, offset, boundary, startOffset, endOffset);
+    }
+};
+
+// Lets Qt's accessibility give every line edit our text interface. Calling it again changes
+// nothing.
+void installLineEditInterface();
+
+} // namespace platform
