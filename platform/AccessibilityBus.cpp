@@ -19,15 +19,15 @@ const QString kAccessiblePath = QStringLiteral("/org/a11y/atspi/accessible");
 const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 
 // Stands in front of Qt's bridge: Qt 6.4 reads a second argument of every Properties call,
-// and GetAll has only one, so it reads past the end of the list and the game crashes. GetAll
-// is refused here; everything else goes on to the bridge.
+// and GetAll has only one, so it reads past the end of the list and the game crashes. Such a
+// call is refused here; everything else goes on to the bridge.
 class BridgeGuard : public QDBusVirtualObject {
 public:
     BridgeGuard(QDBusVirtualObject* bridge, QObject* parent) : QDBusVirtualObject(parent), bridge_(bridge) {}
 
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
     {
-        if (message.interface() == kPropertiesInterface && message.member() != QLatin1String("Get")) {
+        if (message.interface() == kPropertiesInterface && message.arguments().size() < 2) {
             connection.send(message.createErrorReply(QStringLiteral("org.freedesktop.DBus.Error.NotSupported"),
                                                      QStringLiteral("Ask for each property with Get.")));
             return true;

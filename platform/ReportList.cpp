@@ -154,20 +154,34 @@ QPixmap ReportList::rowPicture(int row, QRect* bounds) const
 
 void ReportList::describeRow(QTreeWidgetItem* item)
 {
-    QStringList parts{item->text(0)};
     for (int column = 1; column < columnCount(); ++column) {
         const QString title = headerItem()->text(column);
         const QString text = item->text(column);
-        if (!text.isEmpty())
-            parts << (title.isEmpty() ? text : title + QLatin1Char(' ') + text);
+        item->setData(column, Qt::AccessibleTextRole,
+                      title.isEmpty() || text.isEmpty() ? QString() : title + QLatin1Char(' ') + text);
     }
-    item->setData(0, Qt::AccessibleTextRole, parts.join(QLatin1Char(' ')));
+}
+
+QString ReportList::spokenRow(int row) const
+{
+    const QTreeWidgetItem* item = topLevelItem(row);
+    if (!item)
+        return QString();
+    QStringList cells{item->text(0)};
+    for (int column = 1; column < columnCount(); ++column) {
+        const QString spoken = item->data(column, Qt::AccessibleTextRole).toString();
+        if (!spoken.isEmpty() || !item->text(column).isEmpty())
+            cells << (spoken.isEmpty() ? item->text(column) : spoken);
+    }
+    return cells.join(QLatin1Char(' '));
 }
 
 void ReportList::announceRow(int row, QAccessible::Event event)
 {
     if (!QAccessible::isActive())
         return;
+    // The tree finds its cells through its laid-out rows, which a change lays out only later.
+    executeDelayedItemsLayout();
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);
     QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr;
     if (QAccessibleInterface* cell = table ? table->cellAt(row, 0) : nullptr) {

@@ -36,6 +36,9 @@ public:
     // `bounds` gets its place in the list's own coordinates. Null when there is no such row.
     QPixmap rowPicture(int row, QRect* bounds) const;
 
+    // The row as a screen reader reads it, all its cells in a line.
+    QString spokenRow(int row) const;
+
     // True for the list itself and anything inside it except its column header.
     bool isListSurface(const QWidget* widget) const;
 
@@ -51,7 +54,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    // What a screen reader says of a row: its name, then each further column's title and text.
+    // A screen reader reads a row cell by cell: each cell after the first with its column's title.
     void describeRow(QTreeWidgetItem* item);
     // Tells a screen reader of the row with the keyboard, of a new row, of a row going.
     void announceRow(int row, QAccessible::Event event);
