@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace platform {
 
@@ -25,6 +26,25 @@ QString ShownTextInterface::text(int startOffset, int endOffset) const
     if (startOffset > endOffset)
         return QString();
     return shownText().mid(startOffset, endOffset - startOffset);
+}
+
+QRect ShownTextInterface::characterRect(int offset) const
+{
+    const int count = characterCount();
+    if (offset < 0 || offset >= count)
+        return {};
+    const QRect area = shownArea();
+    const int left = area.left() + area.width() * offset / count;
+    const int right = area.left() + area.width() * (offset + 1) / count;
+    return QRect(left, area.top(), std::max(right - left, 1), area.height());
+}
+
+int ShownTextInterface::offsetAtPoint(const QPoint& point) const
+{
+    const QRect area = shownArea();
+    if (!area.contains(point) || area.width() <= 0)
+        return -1;
+    return std::min(characterCount() - 1, (point.x() - area.left()) * characterCount() / area.width());
 }
 
 QString ShownTextInterface::attributes(int offset, int* startOffset, int* endOffset) const

@@ -13,10 +13,14 @@ namespace platform {
 QString textAtOffsetSafely(const QAccessibleTextInterface& text, int offset, QAccessible::TextBoundaryType boundary,
                            int* startOffset, int* endOffset);
 
-// The text interface of a control that shows a text without a caret or a selection.
+// The text interface of a control that shows a text without a caret or a selection. Its
+// characters share the control's area evenly: a screen reader's review finds the text on
+// screen by their places.
 class ShownTextInterface : public QAccessibleTextInterface {
 public:
     virtual QString shownText() const = 0;
+    // Where the text is shown, in screen coordinates.
+    virtual QRect shownArea() const = 0;
 
     void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
     int selectionCount() const override { return 0; }
@@ -27,8 +31,8 @@ public:
     void setCursorPosition(int) override {}
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override { return int(shownText().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int, int) override {}
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,

@@ -425,6 +425,8 @@ void GameDialog::showFigure(rules::Figure figure, const std::string& text)
 void GameDialog::setDayCaption(const std::string& gbkText)
 {
     setControlText(kDayCaption, fromGbk(gbkText));
+    // A screen reader speaks it as the window comes back after the day's messages.
+    setAccessibleDescription(fromGbk(gbkText));
 }
 
 void GameDialog::marketRebuilt()

@@ -18,6 +18,7 @@ public:
     explicit DisplayInterface(SegmentDisplay* display) : QAccessibleWidget(display, QAccessible::StaticText) {}
 
     QString shownText() const override { return platform::fromGbk(static_cast<SegmentDisplay*>(widget())->text()); }
+    QRect shownArea() const override { return rect(); }
 
     QString text(QAccessible::Text kind) const override
     {
@@ -52,6 +53,7 @@ public:
 
     TickerControl* ticker() const { return static_cast<TickerControl*>(widget()); }
     QString shownText() const override { return ticker()->allSegments(); }
+    QRect shownArea() const override { return rect(); }
 
     QString text(QAccessible::Text kind) const override
     {
