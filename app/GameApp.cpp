@@ -1,6 +1,7 @@
 #include "app/GameApp.h"
 
 #include "app/artwork/Artwork.h"
+#include "platform/AccessibilityBus.h"
 #include "platform/AppFiles.h"
 #include "platform/Desktop.h"
 #include "rules/Random.h"
@@ -14,10 +15,12 @@ int GameApp::run(const char* programPath)
     // Only the program path reaches Qt, so no argument, not even Qt's own, changes anything.
     int argc = 1;
     char* argv[] = {const_cast<char*>(programPath), nullptr};
+    platform::stayOnAccessibilityBus();
     QApplication application(argc, argv);
     // Every dialog moves the focus; on Wayland each move would ask for the activation of a
     // window that the next dialog is about to cover.
     platform::stopActivationRequestsOnFocusMoves();
+    platform::installAccessibility();
     installGameArtwork();
     // The desktop entry this program belongs to: its icon and name in the task list.
     QGuiApplication::setDesktopFileName(QStringLiteral("cn.dushihuolang.DushiHuolang"));

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QAccessibleInterface>
 #include <QPainter>
 #include <QStyleOptionFrame>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -87,6 +89,8 @@ int ReportList::insertRow(int index, const QStringList& texts)
     if (!rowIcon_.isNull())
         item->setIcon(0, rowIcon_);
     insertTopLevelItem(index, item);
+    describeRow(item);
+    announceRow(index, QAccessible::ObjectCreated);
     return index;
 }
 
@@ -95,6 +99,7 @@ void ReportList::setCellText(int row, int column, const QString& text)
     if (QTreeWidgetItem* item = topLevelItem(row)) {
         item->setText(column, text);
         item->setToolTip(column, text);
+        describeRow(item);
     }
 }
 
@@ -111,6 +116,7 @@ void ReportList::deleteRow(int row)
         return;
     // The selection goes with its row; Qt would pass it on to the row below.
     const bool wasSelected = item->isSelected();
+    announceRow(row, QAccessible::ObjectDestroyed);
     delete takeTopLevelItem(row);
     if (wasSelected)
         selectionModel()->clear();
@@ -182,6 +188,57 @@ QPixmap ReportList::rowPicture(int row, QRect* bounds) const
     if (bounds)
         *bounds = QRect(viewport()->mapTo(this, rect.topLeft()), rect.size());
     return picture;
+}
+
+void ReportList::describeRow(QTreeWidgetItem* item)
+{
+    for (int column = 1; column < columnCount(); ++column) {
+        const QString title = headerItem()->text(column);
+        const QString text = item->text(column);
+        item->setData(column, Qt::AccessibleTextRole,
+                      title.isEmpty() || text.isEmpty() ? QString() : title + QLatin1Char(' ') + text);
+    }
+}
+
+QString ReportList::spokenRow(int row) const
+{
+    const QTreeWidgetItem* item = topLevelItem(row);
+    if (!item)
+        return QString();
+    QStringList cells{item->text(0)};
+    for (int column = 1; column < columnCount(); ++column) {
+        const QString spoken = item->data(column, Qt::AccessibleTextRole).toString();
+        if (!spoken.isEmpty() || !item->text(column).isEmpty())
+            cells << (spoken.isEmpty() ? item->text(column) : spoken);
+    }
+    return cells.join(QLatin1Char(' '));
+}
+
+void ReportList::announceRow(int row, QAccessible::Event event)
+{
+    if (!QAccessible::isActive())
+        return;
+    // The tree finds its cells through its laid-out rows, which a change lays out only later.
+    executeDelayedItemsLayout();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);
+    QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr;
+    if (QAccessibleInterface* cell = table ? table->cellAt(row, 0) : nullptr) {
+        QAccessibleEvent said(cell, event);
+        QAccessible::updateAccessibility(&said);
+    }
+}
+
+void ReportList::focusInEvent(QFocusEvent* event)
+{
+    // The keyboard starts on a row: the selected one, or else the first.
+    if (!currentIndex().isValid() && rowCount() > 0)
+        selectionModel()->setCurrentIndex(model()->index(std::max(selectedRow(), 0), 0), QItemSelectionModel::NoUpdate);
+    QTreeWidget::focusInEvent(event);
+    // A screen reader hears of the list taking the focus after this; the row must come last.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus() && currentIndex().isValid())
+            announceRow(currentIndex().row(), QAccessible::Focus);
+    });
 }
 
 bool ReportList::isListSurface(const QWidget* widget) const

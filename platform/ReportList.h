@@ -3,6 +3,7 @@
 // visible when the list loses the focus, full-row selection, clickable headers, and sorting
 // by a comparison of our own (never the locale's).
 
+#include <QAccessible>
 #include <QIcon>
 #include <QPixmap>
 #include <QStringList>
@@ -38,6 +39,9 @@ public:
     // `bounds` gets its place in the list's own coordinates. Null when there is no such row.
     QPixmap rowPicture(int row, QRect* bounds) const;
 
+    // The row as a screen reader reads it, all its cells in a line.
+    QString spokenRow(int row) const;
+
     // True for the list itself and anything inside it except its column header.
     bool isListSurface(const QWidget* widget) const;
 
@@ -51,8 +55,14 @@ signals:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
+    // A screen reader reads a row cell by cell: each cell after the first with its column's title.
+    void describeRow(QTreeWidgetItem* item);
+    // Tells a screen reader of the row with the keyboard, of a new row, of a row going.
+    void announceRow(int row, QAccessible::Event event);
+
     QIcon rowIcon_;
     QPoint pressPos_;
     bool pressedOnRow_ = false;

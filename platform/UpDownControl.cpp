@@ -20,6 +20,8 @@ UpDownControl::UpDownControl(QWidget* parent)
     }
     upButton_->setArrowType(Qt::UpArrow);
     downButton_->setArrowType(Qt::DownArrow);
+    upButton_->setAccessibleName(QString::fromUtf8("增加"));
+    downButton_->setAccessibleName(QString::fromUtf8("减少"));
     connect(upButton_, &QToolButton::clicked, this, &UpDownControl::stepUp);
     connect(downButton_, &QToolButton::clicked, this, &UpDownControl::stepDown);
     setFocusPolicy(Qt::NoFocus);

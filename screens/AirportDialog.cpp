@@ -1,5 +1,7 @@
 #include "screens/AirportDialog.h"
 
+#include "platform/DialogReading.h"
+
 using namespace platform;
 
 namespace {
@@ -20,4 +22,5 @@ const DialogTemplate kAirportTemplate{
 AirportDialog::AirportDialog(QWidget* owner)
     : TemplateDialog(kAirportTemplate, owner)
 {
+    describeWithTexts(this);
 }

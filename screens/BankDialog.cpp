@@ -1,5 +1,6 @@
 #include "screens/BankDialog.h"
 
+#include "platform/DialogReading.h"
 #include "platform/Gbk.h"
 
 using namespace platform;
@@ -26,6 +27,7 @@ BankDialog::BankDialog(std::string gbkLine, std::function<void(bool deposit)> on
 bool BankDialog::initDialog()
 {
     setControlText(kGreetingId, fromGbk(line_));
+    describeWithTexts(this);
     return true;
 }
 

@@ -38,6 +38,13 @@ constexpr const char* kCashLabel = "现 金";
 constexpr const char* kSavingsLabel = "存款：";
 constexpr const char* kDebtLabel = "欠 债";
 constexpr const char* kHealthLabel = "健康：";
+// The headings over the lists and the labels over the trade buttons name them too.
+constexpr const char* kMarketHeading = "         地铁门口的黑市";
+constexpr const char* kRoomHeading = "        您的出租屋里";
+constexpr const char* kBuyLabel = "买进";
+constexpr const char* kSellLabel = "卖出";
+// The ticker has no label of its own.
+constexpr const char* kTickerName = "滚动提示";
 
 // Each figure's display, and the label beside it after which a screen reader names the display.
 struct FigureDisplay {
@@ -69,10 +76,10 @@ const DialogTemplate kGameTemplate{
         {GameDialog::kCashDisplay, ControlKind::Custom, "", 40, 209, 120, 20, Sunken},
         {GameDialog::kPostOffice, ControlKind::PushButton, "邮 局", 140, 325, 49, 25},
         {GameDialog::kHospital, ControlKind::PushButton, "医  院", 75, 325, 44, 25},
-        {IDC_STATIC, ControlKind::Static, "         地铁门口的黑市", 15, 29, 120, 13},
-        {IDC_STATIC, ControlKind::Static, "        您的出租屋里", 220, 31, 115, 8},
-        {IDC_STATIC, ControlKind::Static, "买进", 165, 61, 30, 8, Centered},
-        {IDC_STATIC, ControlKind::Static, "卖出", 169, 116, 16, 8},
+        {IDC_STATIC, ControlKind::Static, kMarketHeading, 15, 29, 120, 13},
+        {IDC_STATIC, ControlKind::Static, kRoomHeading, 220, 31, 115, 8},
+        {IDC_STATIC, ControlKind::Static, kBuyLabel, 165, 61, 30, 8, Centered},
+        {IDC_STATIC, ControlKind::Static, kSellLabel, 169, 116, 16, 8},
         {IDC_STATIC, ControlKind::Static, kHealthLabel, 10, 295, 25, 8},
         {IDC_STATIC, ControlKind::GroupBox, "状 态", 5, 195, 160, 120},
         {IDC_STATIC, ControlKind::Static, kSavingsLabel, 10, 245, 25, 8},
@@ -182,6 +189,20 @@ void GameDialog::setUpLists()
     // The names need the room; the market's columns then scroll sideways.
     marketList_->setColumnWidth(0, width(150));
     roomList_->setColumnWidth(0, width(100));
+    nameForScreenReaders();
+}
+
+void GameDialog::nameForScreenReaders()
+{
+    const std::pair<QWidget*, const char*> names[] = {
+        {marketList_, kMarketHeading}, {roomList_, kRoomHeading},   {button(kBuy), kBuyLabel},
+        {button(kSell), kSellLabel},   {ticker_, kTickerName},
+    };
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(QString::fromUtf8(name).trimmed());
+    // Never shown, so never reached by the keyboard: a screen reader must not offer them.
+    for (int id : {kBuyAll, kSellAll})
+        button(id)->setFocusPolicy(Qt::NoFocus);
 }
 
 void GameDialog::setUpDisplays()
@@ -425,6 +446,8 @@ void GameDialog::showFigure(rules::Figure figure, const std::string& text)
 void GameDialog::setDayCaption(const std::string& gbkText)
 {
     setControlText(kDayCaption, fromGbk(gbkText));
+    // A screen reader speaks it as the window comes back after the day's messages.
+    setAccessibleDescription(fromGbk(gbkText));
 }
 
 void GameDialog::marketRebuilt(const std::vector<rules::MarketOffer>& offers)

@@ -88,6 +88,8 @@ private:
     QWidget* controlAtScreen(QPoint globalPos) const;
 
     void setUpLists();
+    // The names a screen reader gives the lists, the trade buttons and the ticker.
+    void nameForScreenReaders();
     void setUpDisplays();
     void setUpTicker();
 

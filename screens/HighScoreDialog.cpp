@@ -7,12 +7,14 @@ using namespace platform;
 
 namespace {
 
+constexpr const char* kHeading = "都市货郎高手前10名";
+
 const DialogTemplate kHighScoreTemplate{
     HighScoreDialog::kTemplateId, "高手榜", 214, 176, 10, true,
     {
         {IDOK, ControlKind::DefaultPushButton, "OK", 85, 155, 50, 14},
         {HighScoreDialog::kList, ControlKind::ListView, "", 10, 15, 195, 135, TabStop},
-        {IDC_STATIC, ControlKind::Static, "都市货郎高手前10名", 11, 3, 114, 8},
+        {IDC_STATIC, ControlKind::Static, kHeading, 11, 3, 114, 8},
     }};
 
 struct Column {
@@ -54,5 +56,10 @@ bool HighScoreDialog::initDialog()
                             QString::number(entry.money), QString::number(entry.health)});
     }
     rows->selectRow(highlightRow_);
+    // The heading names the list; as the list opens a screen reader speaks it with the
+    // highlighted row, the new result when there is one.
+    const QString heading = QString::fromUtf8(kHeading);
+    rows->setAccessibleName(heading);
+    setAccessibleDescription(heading + QLatin1Char(' ') + rows->spokenRow(highlightRow_));
     return true;
 }

@@ -1,5 +1,6 @@
 #include "screens/MessageDialog.h"
 
+#include "platform/DialogReading.h"
 #include "platform/Gbk.h"
 
 MessageDialog::MessageDialog(const platform::DialogTemplate& dialogTemplate, QWidget* owner, std::string gbkText)
@@ -11,6 +12,7 @@ MessageDialog::MessageDialog(const platform::DialogTemplate& dialogTemplate, QWi
 bool MessageDialog::initDialog()
 {
     setControlText(kMessageId, platform::fromGbk(text_));
+    platform::describeWithTexts(this);
     // The focus goes to the OK button, the first tab stop, so Enter or Esc closes the dialog.
     return true;
 }

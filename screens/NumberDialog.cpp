@@ -1,5 +1,6 @@
 #include "screens/NumberDialog.h"
 
+#include "platform/DialogReading.h"
 #include "platform/Gbk.h"
 #include "platform/IntegerExchange.h"
 #include "platform/UpDownControl.h"
@@ -23,6 +24,9 @@ bool NumberDialog::initDialog()
 {
     setEditInteger(edit(fields_.editId), number_);
     setControlText(fields_.textId, text_);
+    // Spoken as the dialog opens: the question with its limit.
+    describeWithTexts(this);
+    nameEditsByTheirLabels(this);
     // The arrows stop at 1 although OK takes the lower bound (0 for most); they take the whole
     // 32-bit bound, so large sums of cash step like small ones.
     if (UpDownControl* arrows = upDown(kUpDownId))

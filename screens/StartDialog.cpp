@@ -1,5 +1,6 @@
 #include "screens/StartDialog.h"
 
+#include "platform/DialogReading.h"
 #include "platform/Gbk.h"
 #include "platform/Resources.h"
 #include "rules/EndOfGame.h"
@@ -81,6 +82,7 @@ bool StartDialog::initDialog()
     // The focus goes to the first control, the name box, with the name selected so that
     // typing replaces it.
     nameBox->selectAll();
+    nameEditsByTheirLabels(this);
     return true;
 }
 

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-apps xdotool imagemagick openbox
   qt6-wayland sway wtype grim libwayland-dev
   desktop-file-utils appstream groff-base
+  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
 )
 
 missing=()

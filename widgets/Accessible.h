@@ -1,8 +1,8 @@
 #pragma once
 // What a screen reader is told about the game window's own controls: a display gives its
-// label (the accessible name its window sets) and the figure it shows, the ticker the tips
-// now in view.
+// label (the accessible name its window sets) and the figure it shows, the ticker its tips.
 
+class QString;
 class QWidget;
 
 namespace widgets {
@@ -11,7 +11,8 @@ namespace widgets {
 // them calls it when made; calling it again changes nothing.
 void installAccessibleInterfaces();
 
-// Tells assistive technology that what `control` shows has changed.
-void announceValueChange(QWidget* control);
+// Tells assistive technology that what `control` shows has changed from `before`: as a new
+// value and as replaced text.
+void announceTextChange(QWidget* control, const QString& before);
 
 } // namespace widgets

@@ -1,5 +1,6 @@
 #include "widgets/SegmentDisplay.h"
 
+#include "platform/Gbk.h"
 #include "widgets/Accessible.h"
 #include "widgets/GbkBytes.h"
 #include "widgets/OffscreenDC.h"
@@ -58,10 +59,11 @@ void SegmentDisplay::SetText(const char* text)
     const char* bytes = text ? text : "";
     if (text_ == bytes)
         return;
+    const QString before = platform::fromGbk(text_);
     text_ = bytes;
     glyphsStale_ = true;
     update();
-    announceValueChange(this);
+    announceTextChange(this, before);
 }
 
 void SegmentDisplay::SetSegmentColors(ColorRef unlit, ColorRef lit)

@@ -212,6 +212,15 @@ QString TickerControl::textInView()
     return shown.join(QLatin1Char(' '));
 }
 
+QString TickerControl::allSegments()
+{
+    layoutText();
+    QStringList all;
+    for (const Segment& segment : segments_)
+        all << segment.text.text();
+    return all.join(QLatin1Char(' '));
+}
+
 void TickerControl::timerEvent(QTimerEvent* event)
 {
     QWidget::timerEvent(event);

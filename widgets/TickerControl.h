@@ -58,6 +58,8 @@ public:
 
     // The segments at least partly inside the strip now, left to right, one blank between.
     QString textInView();
+    // Every segment, in order, one blank between.
+    QString allSegments();
 
 protected:
     void timerEvent(QTimerEvent* event) override;
