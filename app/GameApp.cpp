@@ -10,6 +10,8 @@
 
 #include <QApplication>
 
+namespace app {
+
 int GameApp::run(const char* programPath)
 {
     // Only the program path reaches Qt, so no argument, not even Qt's own, changes anything.
@@ -25,11 +27,13 @@ int GameApp::run(const char* programPath)
     // The desktop entry this program belongs to: its icon and name in the task list.
     QGuiApplication::setDesktopFileName(QStringLiteral("cn.dushihuolang.DushiHuolang"));
 
-    ScoreKeeper scores(platform::scoreFilePath());
+    screens::ScoreKeeper scores(platform::scoreFilePath());
     // One sequence of dice for the whole run.
     rules::GameRandom random;
-    StartDialog startScreen(scores, [&random] { return StartDialog::playGameInWindow(random); });
+    screens::StartDialog startScreen(scores, [&random] { return screens::StartDialog::playGameInWindow(random); });
     startScreen.runModal();
     // The start screen was the whole program; its result is not looked at.
     return 0;
 }
+
+} // namespace app

@@ -1,7 +1,7 @@
 #include "app/GameApp.h"
 
 // The one application object, made before main runs.
-static GameApp theGame;
+static app::GameApp theGame;
 
 int main(int, char* argv[])
 {

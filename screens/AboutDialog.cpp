@@ -6,6 +6,8 @@
 
 using namespace platform;
 
+namespace screens {
+
 namespace {
 
 const DialogTemplate kAboutTemplate{
@@ -45,3 +47,5 @@ void AboutDialog::showCredit()
 {
     messageBox(this, creditText(), MessageIcon::None);
 }
+
+} // namespace screens

@@ -3,6 +3,8 @@
 
 #include "platform/TemplateDialog.h"
 
+namespace screens {
+
 class AboutDialog : public platform::TemplateDialog {
     Q_OBJECT
 public:
@@ -18,3 +20,5 @@ public:
 private:
     void showCredit();
 };
+
+} // namespace screens

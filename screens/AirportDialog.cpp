@@ -4,6 +4,8 @@
 
 using namespace platform;
 
+namespace screens {
+
 namespace {
 
 const DialogTemplate kAirportTemplate{
@@ -24,3 +26,5 @@ AirportDialog::AirportDialog(QWidget* owner)
 {
     describeWithTexts(this);
 }
+
+} // namespace screens

@@ -3,6 +3,8 @@
 
 #include "platform/TemplateDialog.h"
 
+namespace screens {
+
 class AirportDialog : public platform::TemplateDialog {
     Q_OBJECT
 public:
@@ -11,3 +13,5 @@ public:
 
     explicit AirportDialog(QWidget* owner = nullptr);
 };
+
+} // namespace screens

@@ -2,6 +2,8 @@
 
 using namespace platform;
 
+namespace screens {
+
 namespace {
 
 const DialogTemplate kTemplate{
@@ -21,3 +23,5 @@ AmountDialog::AmountDialog(const std::string& gbkText, std::int32_t preset, std:
     : NumberDialog(kTemplate, {kPromptId, kAmountEditId}, gbkText, preset, lower, upper, owner)
 {
 }
+
+} // namespace screens

@@ -3,6 +3,8 @@
 
 #include "screens/NumberDialog.h"
 
+namespace screens {
+
 class AmountDialog : public NumberDialog {
     Q_OBJECT
 public:
@@ -14,3 +16,5 @@ public:
     AmountDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower, std::int32_t upper,
                  QWidget* owner = nullptr);
 };
+
+} // namespace screens

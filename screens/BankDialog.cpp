@@ -5,6 +5,8 @@
 
 using namespace platform;
 
+namespace screens {
+
 namespace {
 
 const DialogTemplate kBankTemplate{
@@ -52,3 +54,5 @@ void BankDialog::choose(bool deposit)
         onChoice_(deposit);
     done(deposit ? IDOK : IDCANCEL);
 }
+
+} // namespace screens

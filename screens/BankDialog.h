@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+namespace screens {
+
 class BankDialog : public platform::TemplateDialog {
     Q_OBJECT
 public:
@@ -29,3 +31,5 @@ private:
     std::function<void(bool deposit)> onChoice_;
     bool chosen_ = false;
 };
+
+} // namespace screens

@@ -2,6 +2,8 @@
 
 using namespace platform;
 
+namespace screens {
+
 namespace {
 
 const DialogTemplate kTemplate{
@@ -23,3 +25,5 @@ BuyQuantityDialog::BuyQuantityDialog(const std::string& gbkText, std::int32_t pr
     : NumberDialog(kTemplate, {kCashAndLimitId, kQuantityEditId}, gbkText, preset, lower, upper, owner)
 {
 }
+
+} // namespace screens

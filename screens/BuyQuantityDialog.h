@@ -3,6 +3,8 @@
 
 #include "screens/NumberDialog.h"
 
+namespace screens {
+
 class BuyQuantityDialog : public NumberDialog {
     Q_OBJECT
 public:
@@ -13,3 +15,5 @@ public:
     BuyQuantityDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower, std::int32_t upper,
                       QWidget* owner = nullptr);
 };
+
+} // namespace screens

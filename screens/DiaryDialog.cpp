@@ -2,6 +2,8 @@
 
 using namespace platform;
 
+namespace screens {
+
 namespace {
 
 const DialogTemplate kDiaryTemplate{
@@ -18,3 +20,5 @@ DiaryDialog::DiaryDialog(const std::string& gbkText, QWidget* owner)
     : MessageDialog(kDiaryTemplate, owner, gbkText)
 {
 }
+
+} // namespace screens

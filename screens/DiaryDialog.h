@@ -3,9 +3,13 @@
 
 #include "screens/MessageDialog.h"
 
+namespace screens {
+
 class DiaryDialog : public MessageDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 142;
     explicit DiaryDialog(const std::string& gbkText, QWidget* owner = nullptr);
 };
+
+} // namespace screens

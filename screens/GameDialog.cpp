@@ -30,6 +30,8 @@ using namespace platform;
 using widgets::SegmentDisplay;
 using widgets::TickerControl;
 
+namespace screens {
+
 namespace {
 
 constexpr int kRowIcon = 146;
@@ -525,3 +527,5 @@ void GameDialog::requestEndOfGame(rules::GameEnd result)
     endRequested_ = result;
     hide();
 }
+
+} // namespace screens

@@ -21,6 +21,8 @@ namespace platform {
 class ReportList;
 }
 
+namespace screens {
+
 class GameDialog : public platform::TemplateDialog, private rules::GameHost {
     Q_OBJECT
 public:
@@ -120,3 +122,5 @@ private:
 
     std::optional<rules::GameEnd> endRequested_;
 };
+
+} // namespace screens

@@ -5,6 +5,8 @@
 
 using namespace platform;
 
+namespace screens {
+
 namespace {
 
 constexpr const char* kHeading = "都市货郎高手前10名";
@@ -63,3 +65,5 @@ bool HighScoreDialog::initDialog()
     setAccessibleDescription(heading + QLatin1Char(' ') + rows->spokenRow(highlightRow_));
     return true;
 }
+
+} // namespace screens

@@ -4,6 +4,8 @@
 #include "platform/TemplateDialog.h"
 #include "score/ScoreTable.h"
 
+namespace screens {
+
 class HighScoreDialog : public platform::TemplateDialog {
     Q_OBJECT
 public:
@@ -20,3 +22,5 @@ private:
     score::ScoreTable table_;
     int highlightRow_;
 };
+
+} // namespace screens

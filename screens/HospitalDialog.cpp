@@ -2,6 +2,8 @@
 
 using namespace platform;
 
+namespace screens {
+
 namespace {
 
 const DialogTemplate kTemplate{
@@ -24,3 +26,5 @@ HospitalDialog::HospitalDialog(const std::string& gbkText, std::int32_t preset, 
     : NumberDialog(kTemplate, {kDoctorLineId, kPointsEditId}, gbkText, preset, lower, upper, owner)
 {
 }
+
+} // namespace screens

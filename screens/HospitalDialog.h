@@ -3,6 +3,8 @@
 
 #include "screens/NumberDialog.h"
 
+namespace screens {
+
 class HospitalDialog : public NumberDialog {
     Q_OBJECT
 public:
@@ -15,3 +17,5 @@ public:
     HospitalDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower, std::int32_t upper,
                    QWidget* owner = nullptr);
 };
+
+} // namespace screens

@@ -3,6 +3,8 @@
 #include "platform/DialogReading.h"
 #include "platform/Gbk.h"
 
+namespace screens {
+
 MessageDialog::MessageDialog(const platform::DialogTemplate& dialogTemplate, QWidget* owner, std::string gbkText)
     : TemplateDialog(dialogTemplate, owner)
     , text_(std::move(gbkText))
@@ -16,3 +18,5 @@ bool MessageDialog::initDialog()
     // The focus goes to the OK button, the first tab stop, so Enter or Esc closes the dialog.
     return true;
 }
+
+} // namespace screens

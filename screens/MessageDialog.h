@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace screens {
+
 class MessageDialog : public platform::TemplateDialog {
     Q_OBJECT
 public:
@@ -19,3 +21,5 @@ protected:
 private:
     std::string text_;
 };
+
+} // namespace screens

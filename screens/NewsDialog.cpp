@@ -2,6 +2,8 @@
 
 using namespace platform;
 
+namespace screens {
+
 namespace {
 
 const DialogTemplate kNewsTemplate{
@@ -18,3 +20,5 @@ NewsDialog::NewsDialog(const std::string& gbkText, QWidget* owner)
     : MessageDialog(kNewsTemplate, owner, gbkText)
 {
 }
+
+} // namespace screens

@@ -3,9 +3,13 @@
 
 #include "screens/MessageDialog.h"
 
+namespace screens {
+
 class NewsDialog : public MessageDialog {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 138;
     explicit NewsDialog(const std::string& gbkText, QWidget* owner = nullptr);
 };
+
+} // namespace screens

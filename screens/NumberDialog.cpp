@@ -9,6 +9,8 @@
 
 using namespace platform;
 
+namespace screens {
+
 NumberDialog::NumberDialog(const DialogTemplate& dialogTemplate, Fields fields, const std::string& gbkText,
                            std::int32_t preset, std::int32_t lower, std::int32_t upper, QWidget* owner)
     : TemplateDialog(dialogTemplate, owner)
@@ -46,3 +48,5 @@ std::optional<std::int32_t> NumberDialog::ask()
         return std::nullopt;
     return number_;
 }
+
+} // namespace screens

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+namespace screens {
+
 class NumberDialog : public platform::TemplateDialog {
     Q_OBJECT
 public:
@@ -43,3 +45,5 @@ private:
     std::int32_t lower_;
     std::int32_t upper_;
 };
+
+} // namespace screens

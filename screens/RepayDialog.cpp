@@ -2,6 +2,8 @@
 
 using namespace platform;
 
+namespace screens {
+
 namespace {
 
 const DialogTemplate kTemplate{
@@ -22,3 +24,5 @@ RepayDialog::RepayDialog(const std::string& gbkText, std::int32_t preset, std::i
     : NumberDialog(kTemplate, {kVillageHeadLineId, kAmountEditId}, gbkText, preset, lower, upper, owner)
 {
 }
+
+} // namespace screens

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <cstdlib>
 
+namespace screens {
+
 namespace {
 
 constexpr int kWriteFailureExitCode = -1;
@@ -52,3 +54,5 @@ void ScoreKeeper::defaultProcessEnd(int exitCode)
 {
     std::exit(exitCode);
 }
+
+} // namespace screens

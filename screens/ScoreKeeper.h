@@ -18,6 +18,8 @@
 
 class QWidget;
 
+namespace screens {
+
 class ScoreKeeper {
 public:
     // Ends the process with the exit code; tests watch it instead.
@@ -43,3 +45,5 @@ private:
     score::ScoreTable table_{};
     std::optional<files::FileLock> lock_;
 };
+
+} // namespace screens

@@ -2,6 +2,8 @@
 
 using namespace platform;
 
+namespace screens {
+
 namespace {
 
 const DialogTemplate kTemplate{
@@ -22,3 +24,5 @@ SellQuantityDialog::SellQuantityDialog(const std::string& gbkText, std::int32_t 
     : NumberDialog(kTemplate, {kPromptId, kQuantityEditId}, gbkText, preset, lower, upper, owner)
 {
 }
+
+} // namespace screens

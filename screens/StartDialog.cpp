@@ -16,6 +16,8 @@
 
 using namespace platform;
 
+namespace screens {
+
 namespace {
 
 const DialogTemplate kStartTemplate{
@@ -132,3 +134,5 @@ void StartDialog::onShowAbout()
 {
     AboutDialog().runModal();
 }
+
+} // namespace screens

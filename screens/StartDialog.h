@@ -13,6 +13,9 @@
 #include <string>
 
 class QAction;
+
+namespace screens {
+
 class ScoreKeeper;
 
 class StartDialog : public platform::TemplateDialog {
@@ -60,3 +63,5 @@ private:
     GameRunner playGame_;
     QAction* aboutAction_ = nullptr;
 };
+
+} // namespace screens

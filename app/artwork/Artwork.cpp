@@ -5,6 +5,8 @@
 #include <QString>
 #include <initializer_list>
 
+namespace app {
+
 namespace {
 
 struct IconSizes {
@@ -42,3 +44,5 @@ void installGameArtwork()
 {
     platform::setResourceSource({gameBitmap, gameIcon});
 }
+
+} // namespace app

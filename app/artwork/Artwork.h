@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+namespace app {
+
 // Bitmaps: 140 the city news, 141 the diary, 144 the airport banner. A null pixmap for any
 // other id.
 QPixmap gameBitmap(int resourceId);
@@ -13,3 +15,5 @@ QIcon gameIcon(int resourceId);
 
 // Makes these pictures the source of the dialog templates' pictures.
 void installGameArtwork();
+
+} // namespace app

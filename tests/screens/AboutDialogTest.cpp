@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
+using namespace screens;
 
 namespace {
 

@@ -10,6 +10,8 @@
 #include <QAccessibleInterface>
 #include <gtest/gtest.h>
 
+using namespace screens;
+
 namespace {
 
 constexpr int kAmountEdit = 1038;

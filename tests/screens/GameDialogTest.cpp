@@ -22,7 +22,7 @@
 
 using platform::IDOK;
 using platform::ReportList;
-using platform::utf8ToGbk;
+using namespace screens;
 
 namespace {
 

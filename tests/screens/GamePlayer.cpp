@@ -12,6 +12,7 @@
 #include <QTest>
 
 using platform::ReportList;
+using namespace screens;
 
 GamePlayer& GamePlayer::answer(ModalScript::Step step)
 {
@@ -21,7 +22,7 @@ GamePlayer& GamePlayer::answer(ModalScript::Step step)
 
 int GamePlayer::run(std::uint32_t seed, const std::function<void(GameDialog&)>& play)
 {
-    installGameArtwork();
+    app::installGameArtwork();
     int result = 0;
     ModalScript script;
     script

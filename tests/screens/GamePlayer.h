@@ -22,7 +22,7 @@ public:
 
     // Opens a game window with the random source at `seed` and runs `play` in it. A window
     // still open after `play` is cancelled. Returns the window's result.
-    int run(std::uint32_t seed, const std::function<void(GameDialog&)>& play);
+    int run(std::uint32_t seed, const std::function<void(screens::GameDialog&)>& play);
 
     std::vector<std::string> messages; // news and diary texts as shown, GBK bytes
     QStringList boxes;                 // message box texts
@@ -39,8 +39,8 @@ private:
 // Gestures on the window.
 void clickRow(platform::ReportList* list, int row);
 void doubleClickRow(platform::ReportList* list, int row);
-void clickControl(GameDialog& window, int id);
-void pressStation(GameDialog& window, int press);
+void clickControl(screens::GameDialog& window, int id);
+void pressStation(screens::GameDialog& window, int press);
 QStringList columnTexts(platform::ReportList* list, int column);
 
 // Answers: Enter on the dialog as it opened, or a number typed into an edit first.
@@ -57,7 +57,7 @@ int catalogueIndex(const std::string& name);
 class WindowTrader {
 public:
     using Answer = std::function<void(ModalScript::Step)>;
-    WindowTrader(Answer answer, GameDialog& window) : answer_(std::move(answer)), window_(window) {}
+    WindowTrader(Answer answer, screens::GameDialog& window) : answer_(std::move(answer)), window_(window) {}
 
     // Trades and rides until the window closes, at most 45 presses; returns the presses made.
     int playGame();
@@ -68,5 +68,5 @@ private:
     void buyCheapest();
 
     Answer answer_;
-    GameDialog& window_;
+    screens::GameDialog& window_;
 };

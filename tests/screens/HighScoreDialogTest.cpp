@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
+using namespace screens;
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using platform::IDOK;
+using namespace screens;
 
 TEST(MessageDialogs, ShowTheirMessageAndCloseOnEnterEscOrTheButton)
 {
@@ -66,7 +67,7 @@ TEST(MessageDialogs, LayOutTheirControlsFromTheirTemplates)
 
 TEST(MessageDialogs, ShowTheirOwnPictureBesideTheMessage)
 {
-    installGameArtwork();
+    app::installGameArtwork();
     const std::string welcome = std::string("雄心勃勃的小vu来到了北京!发财是唯一的目标!");
     for (int kind = 0; kind < 2; ++kind) {
         std::unique_ptr<MessageDialog> dialog;
@@ -103,5 +104,5 @@ TEST(MessageDialogs, ShowTheirOwnPictureBesideTheMessage)
         EXPECT_LT(picture->geometry().right(), textLeft);
         dialog->hide();
     }
-    EXPECT_TRUE(gameBitmap(4711).isNull());
+    EXPECT_TRUE(app::gameBitmap(4711).isNull());
 }

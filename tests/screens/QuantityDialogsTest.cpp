@@ -13,7 +13,7 @@
 using platform::IDC_STATIC;
 using platform::IDCANCEL;
 using platform::IDOK;
-using platform::utf8ToGbk;
+using namespace screens;
 
 namespace {
 

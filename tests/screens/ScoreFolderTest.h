@@ -17,7 +17,7 @@ protected:
 
     QTemporaryDir folder;
     std::vector<int> exitCodes;
-    ScoreKeeper scores{scoreFile(), [this](int code) { exitCodes.push_back(code); }};
+    screens::ScoreKeeper scores{scoreFile(), [this](int code) { exitCodes.push_back(code); }};
 };
 
 // One row of a list, column by column.

@@ -19,6 +19,8 @@
 #include <unistd.h>
 #include <vector>
 
+using namespace screens;
+
 namespace {
 
 // Starts a copy that waits until `startSignal` is closed, then runs `update` on a keeper of

@@ -23,6 +23,7 @@
 #include <memory>
 
 using platform::utf8ToGbk;
+using namespace screens;
 
 namespace {
 
@@ -96,7 +97,7 @@ std::unique_ptr<platform::TemplateDialog> dialogNamed(const char* name, const ch
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    installGameArtwork();
+    app::installGameArtwork();
     const char* name = argc > 1 ? argv[1] : "game";
     if (!std::strcmp(name, "game")) {
         tradeForAFewDays();

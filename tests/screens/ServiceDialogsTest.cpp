@@ -19,7 +19,7 @@
 using platform::IDC_STATIC;
 using platform::IDCANCEL;
 using platform::IDOK;
-using platform::utf8ToGbk;
+using namespace screens;
 
 namespace {
 
@@ -315,7 +315,7 @@ TEST(ServiceDialogs, HospitalAtHealth99AllowsExactlyOnePoint)
 
 TEST(ServiceDialogs, HospitalShowsTheDoctorsBagAndCancelsWithTheComplaint)
 {
-    installGameArtwork();
+    app::installGameArtwork();
     HospitalDialog dialog(std::string("x"), 100, 1, 100);
     QLabel* icon = pictureOf(dialog, HospitalDialog::kDoctorIcon);
     ASSERT_NE(icon, nullptr);
@@ -385,7 +385,7 @@ TEST(ServiceDialogs, RepayRefusesMoreThanTheDebtAndCancelsWithPah)
 
 TEST(ServiceDialogs, AirportShowsItsBannerAndClosesEveryWay)
 {
-    installGameArtwork();
+    app::installGameArtwork();
     {
         AirportDialog dialog;
         QLabel* banner = pictureOf(dialog, AirportDialog::kBannerBitmap);
@@ -418,7 +418,7 @@ TEST(ServiceDialogs, AirportShowsItsBannerAndClosesEveryWay)
 
 TEST(ServiceDialogs, LongestTextsFitTheirPlaces)
 {
-    installGameArtwork();
+    app::installGameArtwork();
     // Health can stand below 0 before the next day's check, so the doctor may name three digits.
     HospitalDialog hospital(std::string("大夫高兴地拍着手：“您的健康点数是-20，需要治疗的点数是120。"), 120, 1, 120);
     RepayDialog repay(std::string("村长在电话中说：\"小子! 你欠俺99999999元，快还!\""), 99999999, 0, 99999999);

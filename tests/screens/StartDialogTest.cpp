@@ -31,7 +31,7 @@
 using platform::IDCANCEL;
 using platform::fromGbk;
 using platform::toGbk;
-using platform::utf8ToGbk;
+using namespace screens;
 
 namespace {
 
@@ -203,7 +203,7 @@ class StartDialogTest : public ScoreFolderTest {
 protected:
     void SetUp() override
     {
-        installGameArtwork();
+        app::installGameArtwork();
         ScoreFolderTest::SetUp();
     }
     void TearDown() override

@@ -78,7 +78,7 @@ TEST(ArtworkBitmaps, HaveTheirExactSizesAndAreOpaquePictures)
 {
     for (const BitmapCase& c : kBitmapCases) {
         SCOPED_TRACE(c.id);
-        const QPixmap bitmap = gameBitmap(c.id);
+        const QPixmap bitmap = app::gameBitmap(c.id);
         ASSERT_FALSE(bitmap.isNull());
         EXPECT_EQ(bitmap.size(), c.size);
         EXPECT_EQ(bitmap.devicePixelRatio(), 1.0);
@@ -95,7 +95,7 @@ TEST(ArtworkIcons, ComeInTheirSizesWithContentOnATransparentGround)
 {
     for (const IconCase& c : kIconCases) {
         SCOPED_TRACE(testing::Message() << c.id << " at " << c.size);
-        const QIcon icon = gameIcon(c.id);
+        const QIcon icon = app::gameIcon(c.id);
         ASSERT_FALSE(icon.isNull());
         EXPECT_TRUE(icon.availableSizes().contains(QSize(c.size, c.size)));
         const QPixmap pixmap = icon.pixmap(c.size, c.size);
@@ -111,7 +111,7 @@ TEST(ArtworkIcons, ComeInTheirSizesWithContentOnATransparentGround)
 
 TEST(ArtworkIcons, WindowIconOffersALargeSizeForTheWindowManager)
 {
-    const QIcon icon = gameIcon(128);
+    const QIcon icon = app::gameIcon(128);
     EXPECT_TRUE(icon.availableSizes().contains(QSize(64, 64)));
     EXPECT_EQ(icon.pixmap(128, 128).size(), QSize(128, 128));
 }
@@ -137,7 +137,7 @@ QRect paintedBounds(const QPixmap& pixmap)
 TEST(ArtworkIcons, FillTheirSquareCentredAtEverySize)
 {
     for (int id : {128, 134, 146}) {
-        const QIcon icon = gameIcon(id);
+        const QIcon icon = app::gameIcon(id);
         for (const QSize& size : icon.availableSizes()) {
             SCOPED_TRACE(testing::Message() << id << " at " << size.width());
             const QRect bounds = paintedBounds(icon.pixmap(size));
@@ -153,7 +153,7 @@ TEST(ArtworkIcons, FillTheirSquareCentredAtEverySize)
 TEST(ArtworkIcons, EachSizeIsPaintedForItselfNotScaledFromAnother)
 {
     // The small window icon drops the fine detail; a mere downscale of the big one would not.
-    const QIcon icon = gameIcon(128);
+    const QIcon icon = app::gameIcon(128);
     const QImage small = icon.pixmap(16, 16).toImage();
     const QImage scaledDown = icon.pixmap(64, 64).toImage().scaled(16, 16, Qt::IgnoreAspectRatio,
                                                                     Qt::SmoothTransformation);
@@ -165,24 +165,24 @@ TEST(ArtworkLookup, UnknownIdsAndWrongKindsGiveNullPictures)
 {
     for (int id : {0, -1, 129, 139, 142, 145, 147, 100000}) {
         SCOPED_TRACE(id);
-        EXPECT_TRUE(gameBitmap(id).isNull());
-        EXPECT_TRUE(gameIcon(id).isNull());
+        EXPECT_TRUE(app::gameBitmap(id).isNull());
+        EXPECT_TRUE(app::gameIcon(id).isNull());
     }
     // Icons are not bitmaps and bitmaps are not icons.
     for (int id : {128, 134, 146})
-        EXPECT_TRUE(gameBitmap(id).isNull());
+        EXPECT_TRUE(app::gameBitmap(id).isNull());
     for (int id : {140, 141, 144})
-        EXPECT_TRUE(gameIcon(id).isNull());
+        EXPECT_TRUE(app::gameIcon(id).isNull());
 }
 
 TEST(ArtworkLookup, BitmapsAreLoadedOnceAndThenShared)
 {
     for (int id : {140, 141, 144})
-        EXPECT_EQ(gameBitmap(id).cacheKey(), gameBitmap(id).cacheKey());
-    EXPECT_NE(gameBitmap(140).cacheKey(), gameBitmap(141).cacheKey());
+        EXPECT_EQ(app::gameBitmap(id).cacheKey(), app::gameBitmap(id).cacheKey());
+    EXPECT_NE(app::gameBitmap(140).cacheKey(), app::gameBitmap(141).cacheKey());
 }
 
 TEST(ArtworkBitmaps, TheTwoMessagePicturesDiffer)
 {
-    EXPECT_NE(gameBitmap(140).toImage(), gameBitmap(141).toImage());
+    EXPECT_NE(app::gameBitmap(140).toImage(), app::gameBitmap(141).toImage());
 }
