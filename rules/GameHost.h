@@ -49,6 +49,8 @@ public:
     virtual void roomRowChanged(RowChange change, int index, const RoomHolding& holding) = 0;
     // The selected row of a list, as an index into offers or holdings; none without a selection.
     virtual std::optional<int> selectedRow(List list) = 0;
+    // The player took a purchase's quantity: from here on the trade changes the room list.
+    virtual void purchaseAccepted() {}
 
     // None when the player cancelled.
     virtual std::optional<std::int32_t> askNumber(const NumberQuestion& question) = 0;

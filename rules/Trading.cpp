@@ -71,6 +71,7 @@ BuyResult buySelected(GameState& state, GameHost& host)
     const std::optional<std::int32_t> quantity = ask(host, {Question::BuyQuantity, line, limit, 0, limit});
     if (!quantity)
         return BuyResult::Cancelled;
+    host.purchaseAccepted();
 
     const BuyResult result = applyPurchase(state, offer, *quantity);
     showFigures(state, host, {Figure::Cash});

@@ -474,6 +474,13 @@ void GameDialog::roomRowChanged(rules::RowChange change, int index, const rules:
     roomList_->setCellText(index, 2, cells[2]);
 }
 
+void GameDialog::purchaseAccepted()
+{
+    // A buy touches the room list only once its quantity is accepted; then it leaves the
+    // room's selection for the row the goods go to.
+    roomList_->clearSelection();
+}
+
 std::optional<int> GameDialog::selectedRow(rules::List which)
 {
     const int row = (which == rules::List::Market ? marketList_ : roomList_)->selectedRow();
@@ -493,13 +500,7 @@ std::optional<std::int32_t> askWith(const rules::NumberQuestion& question)
 std::optional<std::int32_t> GameDialog::askNumber(const rules::NumberQuestion& question)
 {
     switch (question.kind) {
-    case rules::Question::BuyQuantity: {
-        const std::optional<std::int32_t> quantity = askWith<BuyQuantityDialog>(question);
-        // A buy touches the room list only once its quantity is accepted.
-        if (quantity)
-            roomList_->clearSelection();
-        return quantity;
-    }
+    case rules::Question::BuyQuantity: return askWith<BuyQuantityDialog>(question);
     case rules::Question::SellQuantity: return askWith<SellQuantityDialog>(question);
     case rules::Question::Amount: return askWith<AmountDialog>(question);
     case rules::Question::HealthPoints: return askWith<HospitalDialog>(question);

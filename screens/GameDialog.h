@@ -102,6 +102,7 @@ private:
     void marketRebuilt(const std::vector<rules::MarketOffer>& offers) override;
     void roomRowChanged(rules::RowChange change, int index, const rules::RoomHolding& holding) override;
     std::optional<int> selectedRow(rules::List list) override;
+    void purchaseAccepted() override;
     std::optional<std::int32_t> askNumber(const rules::NumberQuestion& question) override;
     void runBankDialog(const std::string& line, const std::function<void(rules::BankChoice)>& onChoice) override;
     void showAirport() override;
