@@ -152,7 +152,8 @@ TEST(ScoreSave, AnInterruptionAtAnyMomentLeavesOneWholeListAndNoLitter)
 
     // A fixed seed, so a failing round can be replayed as far as timing allows.
     std::mt19937 random(20261208);
-    std::uniform_int_distribution<int> delay(1, 2500);
+    // Up to 8 ms: a save, lock and all, must be able to finish also in a sanitizer build.
+    std::uniform_int_distribution<int> delay(1, 8000);
     int roundsEndingOnTheSecondList = 0;
     for (int round = 0; round < 300; ++round) {
         // Two savers at once, so that they also meet each other, each alternating the lists.
