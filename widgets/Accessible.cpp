@@ -83,7 +83,7 @@ void installAccessibleInterfaces()
     QAccessible::installFactory(interfaceFor);
 }
 
-void announceTextChange(QWidget* control, const QString& before)
+void announceTextChange(QWidget* control, const std::string& gbkBefore)
 {
     // Without a screen reader listening there is no one to tell.
     if (!QAccessible::isActive())
@@ -94,7 +94,7 @@ void announceTextChange(QWidget* control, const QString& before)
     const QString now = reader->text(QAccessible::Value);
     QAccessibleValueChangeEvent changed(control, now);
     QAccessible::updateAccessibility(&changed);
-    QAccessibleTextUpdateEvent replaced(control, 0, before, now);
+    QAccessibleTextUpdateEvent replaced(control, 0, platform::fromGbk(gbkBefore), now);
     QAccessible::updateAccessibility(&replaced);
 }
 

@@ -2,7 +2,8 @@
 // What a screen reader is told about the game window's own controls: a display gives its
 // label (the accessible name its window sets) and the figure it shows, the ticker its tips.
 
-class QString;
+#include <string>
+
 class QWidget;
 
 namespace widgets {
@@ -11,8 +12,8 @@ namespace widgets {
 // them calls it when made; calling it again changes nothing.
 void installAccessibleInterfaces();
 
-// Tells assistive technology that what `control` shows has changed from `before`: as a new
+// Tells assistive technology that what `control` shows has changed from `gbkBefore`: as a new
 // value and as replaced text.
-void announceTextChange(QWidget* control, const QString& before);
+void announceTextChange(QWidget* control, const std::string& gbkBefore);
 
 } // namespace widgets

@@ -1,6 +1,5 @@
 #include "widgets/SegmentDisplay.h"
 
-#include "platform/Gbk.h"
 #include "widgets/Accessible.h"
 #include "widgets/GbkBytes.h"
 #include "widgets/OffscreenDC.h"
@@ -59,7 +58,7 @@ void SegmentDisplay::SetText(const char* text)
     const char* bytes = text ? text : "";
     if (text_ == bytes)
         return;
-    const QString before = platform::fromGbk(text_);
+    const std::string before = std::move(text_);
     text_ = bytes;
     glyphsStale_ = true;
     update();
