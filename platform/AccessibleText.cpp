@@ -55,9 +55,10 @@ QString ShownTextInterface::attributes(int offset, int* startOffset, int* endOff
 
 namespace {
 
-// A line edit as Qt reads it, but for the word at the end of its text.
+// A line edit as Qt reads it, but for the word at the end of its text. Its text is read as a
+// shown text's; the caret, the selection and the characters' places are the edit's own.
 class LineEditInterface : public QAccessibleWidget,
-                          public QAccessibleTextInterface,
+                          public ShownTextInterface,
                           public QAccessibleEditableTextInterface {
 public:
     explicit LineEditInterface(QLineEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText)
@@ -67,6 +68,8 @@ public:
     }
 
     QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
+    QString shownText() const override { return edit()->text(); }
+    QRect shownArea() const override { return rect(); }
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -122,13 +125,6 @@ public:
     }
     int cursorPosition() const override { return edit()->cursorPosition(); }
     void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
-    QString text(int startOffset, int endOffset) const override
-    {
-        if (startOffset > endOffset)
-            return QString();
-        return edit()->text().mid(startOffset, endOffset - startOffset);
-    }
-    int characterCount() const override { return int(edit()->text().size()); }
     QRect characterRect(int offset) const override
     {
         const QString all = edit()->text();
@@ -145,11 +141,6 @@ public:
         return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
     }
     void scrollToSubstring(int startIndex, int) override { edit()->setCursorPosition(startIndex); }
-    QString attributes(int offset, int* startOffset, int* endOffset) const override
-    {
-        *startOffset = *endOffset = offset;
-        return QString();
-    }
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
                              int* endOffset) const override
     {
@@ -161,11 +152,6 @@ public:
     {
         return QAccessibleTextInterface::textAfterOffset(offset == -2 ? cursorPosition() : offset, boundary,
                                                          startOffset, endOffset);
-    }
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
-                         int* endOffset) const override
-    {
-        return textAtOffsetSafely(*this, offset, boundary, startOffset, endOffset);
     }
 
     // Editable text.

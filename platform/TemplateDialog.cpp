@@ -24,44 +24,26 @@ Qt::Alignment textAlignment(std::uint32_t flags)
 
 bool isTabStopByDefault(ControlKind kind)
 {
-    switch (kind) {
-    case ControlKind::PushButton:
-    case ControlKind::DefaultPushButton:
-    case ControlKind::Edit:
-        return true;
-    default:
-        return false;
-    }
+    return kind == ControlKind::PushButton || kind == ControlKind::DefaultPushButton || kind == ControlKind::Edit;
 }
 
 // Labels, pictures, frames and group boxes take no mouse input: its moves and clicks belong
 // to the dialog beneath them (the game window's ticker hover, the start screen's menu).
 bool isTransparentToMouse(ControlKind kind)
 {
-    switch (kind) {
-    case ControlKind::Static:
-    case ControlKind::GroupBox:
-    case ControlKind::Picture:
-    case ControlKind::Icon:
-    case ControlKind::Frame:
-        return true;
-    default:
-        return false;
-    }
+    return kind == ControlKind::Static || kind == ControlKind::GroupBox || kind == ControlKind::Picture
+           || kind == ControlKind::Icon || kind == ControlKind::Frame;
 }
 
 bool takesFocusOnClick(ControlKind kind)
 {
-    switch (kind) {
-    case ControlKind::PushButton:
-    case ControlKind::DefaultPushButton:
-    case ControlKind::RadioPushButton:
-    case ControlKind::Edit:
-    case ControlKind::ListView:
-        return true;
-    default:
-        return false;
-    }
+    return isTabStopByDefault(kind) || kind == ControlKind::RadioPushButton || kind == ControlKind::ListView;
+}
+
+// A group box shows its text as a title; labels, buttons and edits as their text.
+const char* textProperty(const QWidget* widget)
+{
+    return qobject_cast<const QGroupBox*>(widget) ? "title" : "text";
 }
 
 } // namespace
@@ -243,16 +225,6 @@ UpDownControl* TemplateDialog::upDown(int id) const
 {
     return controlAs<UpDownControl>(id);
 }
-
-namespace {
-
-// A group box shows its text as a title; labels, buttons and edits as their text.
-const char* textProperty(const QWidget* widget)
-{
-    return qobject_cast<const QGroupBox*>(widget) ? "title" : "text";
-}
-
-} // namespace
 
 void TemplateDialog::setControlText(int id, const QString& text)
 {

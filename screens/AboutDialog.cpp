@@ -8,8 +8,6 @@ using namespace platform;
 
 namespace screens {
 
-namespace {
-
 const DialogTemplate kAboutTemplate{
     AboutDialog::kTemplateId, "关于都市货郎记", 217, 183, 8, true,
     {
@@ -27,8 +25,6 @@ const DialogTemplate kAboutTemplate{
         {IDC_STATIC, ControlKind::Picture, "", 47, 127, 99, 12, NoFlags, 144},
         {IDC_STATIC, ControlKind::Static, "祝您早日登上高手榜！", 5, 143, 200, 8, Centered},
     }};
-
-} // namespace
 
 AboutDialog::AboutDialog(QWidget* owner)
     : TemplateDialog(kAboutTemplate, owner)

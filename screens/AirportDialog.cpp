@@ -6,8 +6,6 @@ using namespace platform;
 
 namespace screens {
 
-namespace {
-
 const DialogTemplate kAirportTemplate{
     AirportDialog::kTemplateId, "首都机场", 187, 100, 10, true,
     {
@@ -18,8 +16,6 @@ const DialogTemplate kAirportTemplate{
         {IDC_STATIC, ControlKind::Static, "即将到来的2.0版本中，您可以在世界各大城市间", 5, 25, 175, 8, Centered},
         {IDC_STATIC, ControlKind::Static, "从事国际贸易。为了更刺激的发财梦，请等待!", 4, 36, 169, 8, Centered},
     }};
-
-} // namespace
 
 AirportDialog::AirportDialog(QWidget* owner)
     : TemplateDialog(kAirportTemplate, owner)

@@ -4,8 +4,6 @@ using namespace platform;
 
 namespace screens {
 
-namespace {
-
 const DialogTemplate kTemplate{
     AmountDialog::kTemplateId, "现金交易", 187, 100, 8, true,
     {
@@ -15,8 +13,6 @@ const DialogTemplate kTemplate{
         {AmountDialog::kAmountEditId, ControlKind::Edit, "", 86, 16, 44, 14},
         {NumberDialog::kUpDownId, ControlKind::UpDown, "", 133, 16, 10, 14},
     }};
-
-} // namespace
 
 AmountDialog::AmountDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower, std::int32_t upper,
                            QWidget* owner)

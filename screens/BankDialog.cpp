@@ -7,8 +7,6 @@ using namespace platform;
 
 namespace screens {
 
-namespace {
-
 const DialogTemplate kBankTemplate{
     BankDialog::kTemplateId, "银行！", 239, 55, 8, true,
     {
@@ -16,8 +14,6 @@ const DialogTemplate kBankTemplate{
         {IDCANCEL, ControlKind::PushButton, "取  钱", 160, 25, 50, 14},
         {BankDialog::kGreetingId, ControlKind::Static, "", 5, 10, 225, 8, Centered},
     }};
-
-} // namespace
 
 BankDialog::BankDialog(std::string gbkLine, std::function<void(bool deposit)> onChoice, QWidget* owner)
     : TemplateDialog(kBankTemplate, owner)

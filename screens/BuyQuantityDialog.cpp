@@ -4,8 +4,6 @@ using namespace platform;
 
 namespace screens {
 
-namespace {
-
 const DialogTemplate kTemplate{
     BuyQuantityDialog::kTemplateId, "买多少？", 263, 87, 8, false,
     {
@@ -17,8 +15,6 @@ const DialogTemplate kTemplate{
         {BuyQuantityDialog::kQuantityEditId, ControlKind::Edit, "", 119, 33, 41, 14},
         {NumberDialog::kUpDownId, ControlKind::UpDown, "", 165, 33, 10, 14},
     }};
-
-} // namespace
 
 BuyQuantityDialog::BuyQuantityDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower,
                                      std::int32_t upper, QWidget* owner)

@@ -4,8 +4,6 @@ using namespace platform;
 
 namespace screens {
 
-namespace {
-
 const DialogTemplate kDiaryTemplate{
     DiaryDialog::kTemplateId, "我在北京的岁月", 319, 75, 8, true,
     {
@@ -13,8 +11,6 @@ const DialogTemplate kDiaryTemplate{
         {IDC_STATIC, ControlKind::Picture, "", 3, 5, 41, 51, NoFlags, 141},
         {MessageDialog::kMessageId, ControlKind::Static, "", 65, 26, 250, 8, Centered},
     }};
-
-} // namespace
 
 DiaryDialog::DiaryDialog(const std::string& gbkText, QWidget* owner)
     : MessageDialog(kDiaryTemplate, owner, gbkText)

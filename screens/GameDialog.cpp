@@ -122,6 +122,32 @@ constexpr std::uint32_t kDebtRed = 0x0000F0;
 constexpr std::uint32_t kTickerWhite = 0xFFFFFF;
 constexpr std::uint32_t kTickerYellow = 0x2BFFFF;
 
+// An offer's or a holding's cells, as its row in the list shows them.
+template <class Row>
+QStringList cellsOf(const Row& row)
+{
+    QStringList cells;
+    for (const std::string& text : rules::rowTexts(row))
+        cells << fromGbk(text);
+    return cells;
+}
+
+template <class Row>
+QList<QStringList> cellsOfAll(const std::vector<Row>& rows)
+{
+    QList<QStringList> cells;
+    for (const Row& row : rows)
+        cells << cellsOf(row);
+    return cells;
+}
+
+// Asks the question in the dialog made for it: the number, or nothing when cancelled.
+template <class Dialog>
+std::optional<std::int32_t> askWith(const rules::NumberQuestion& question)
+{
+    return Dialog(question.prompt, question.preset, question.lower, question.upper).ask();
+}
+
 } // namespace
 
 GameDialog::GameDialog(rules::RandomSource& random, QWidget* owner)
@@ -139,13 +165,13 @@ GameDialog::GameDialog(rules::RandomSource& random, QWidget* owner)
         {kSell, &GameDialog::OnSell},
         {kBuyAll, &GameDialog::OnBuyAll},
         {kSellAll, &GameDialog::OnSellAll},
-        {kBank, &GameDialog::openBank},
-        {kHospital, &GameDialog::openHospital},
-        {kPostOffice, &GameDialog::openPostOffice},
-        {kAirport, &GameDialog::openAirport},
     };
     for (const auto& [id, handler] : commands)
         connect(button(id), &QPushButton::clicked, this, handler);
+    connect(button(kBank), &QPushButton::clicked, this, [this] { rules::openBank(state_, *this); });
+    connect(button(kHospital), &QPushButton::clicked, this, [this] { rules::openHospital(state_, *this); });
+    connect(button(kPostOffice), &QPushButton::clicked, this, [this] { rules::openPostOffice(state_, *this); });
+    connect(button(kAirport), &QPushButton::clicked, this, [this] { rules::openAirport(*this); });
     for (int id : kStationIds)
         connect(button(id), &QPushButton::clicked, this, &GameDialog::advanceDayOnStation);
     connect(marketList_, &ReportList::rowDoubleClicked, this, &GameDialog::OnBuy);
@@ -229,26 +255,6 @@ void GameDialog::advanceDayOnStation()
         done(*endRequested_ == rules::GameEnd::Ok ? IDOK : IDCANCEL);
 }
 
-void GameDialog::openBank()
-{
-    rules::openBank(state_, *this);
-}
-
-void GameDialog::openHospital()
-{
-    rules::openHospital(state_, *this);
-}
-
-void GameDialog::openPostOffice()
-{
-    rules::openPostOffice(state_, *this);
-}
-
-void GameDialog::openAirport()
-{
-    rules::openAirport(*this);
-}
-
 // ---- Trading ---------------------------------------------------------------
 
 void GameDialog::OnBuy()
@@ -285,28 +291,6 @@ void GameDialog::OnSellAll()
         roomList_->selectRow(roomList_->rowCount() - 1);
     OnSell();
 }
-
-namespace {
-
-template <class Row>
-QStringList cellsOf(const Row& row)
-{
-    QStringList cells;
-    for (const std::string& text : rules::rowTexts(row))
-        cells << fromGbk(text);
-    return cells;
-}
-
-template <class Row>
-QList<QStringList> cellsOfAll(const std::vector<Row>& rows)
-{
-    QList<QStringList> cells;
-    for (const Row& row : rows)
-        cells << cellsOf(row);
-    return cells;
-}
-
-} // namespace
 
 void GameDialog::OnColumnclick(ReportList* list, int column)
 {
@@ -486,16 +470,6 @@ std::optional<int> GameDialog::selectedRow(rules::List which)
     const int row = (which == rules::List::Market ? marketList_ : roomList_)->selectedRow();
     return row < 0 ? std::nullopt : std::optional<int>(row);
 }
-
-namespace {
-
-template <class Dialog>
-std::optional<std::int32_t> askWith(const rules::NumberQuestion& question)
-{
-    return Dialog(question.prompt, question.preset, question.lower, question.upper).ask();
-}
-
-} // namespace
 
 std::optional<std::int32_t> GameDialog::askNumber(const rules::NumberQuestion& question)
 {

@@ -76,10 +76,6 @@ private:
     void OnSellAll();
     void OnColumnclick(platform::ReportList* list, int column);
     void advanceDayOnStation();
-    void openBank();
-    void openHospital();
-    void openPostOffice();
-    void openAirport();
 
     // Drag and drop between the two lists.
     void BeginDrag(platform::ReportList* list, QPoint pressPos);

@@ -4,8 +4,6 @@ using namespace platform;
 
 namespace screens {
 
-namespace {
-
 const DialogTemplate kTemplate{
     HospitalDialog::kTemplateId, "在医院里", 244, 102, 10, true,
     {
@@ -18,8 +16,6 @@ const DialogTemplate kTemplate{
         {IDC_STATIC, ControlKind::Static, "治疗点数：", 49, 52, 40, 8},
         {IDC_STATIC, ControlKind::Static, "坚决抵制腐败！每个健康点数俺只收您3500元红包。”", 5, 35, 215, 8},
     }};
-
-} // namespace
 
 HospitalDialog::HospitalDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower, std::int32_t upper,
                                QWidget* owner)

@@ -4,8 +4,6 @@ using namespace platform;
 
 namespace screens {
 
-namespace {
-
 const DialogTemplate kNewsTemplate{
     NewsDialog::kTemplateId, "北京新闻", 334, 68, 8, true,
     {
@@ -13,8 +11,6 @@ const DialogTemplate kNewsTemplate{
         {MessageDialog::kMessageId, ControlKind::Static, "", 45, 23, 280, 8, Centered},
         {IDC_STATIC, ControlKind::Picture, "", 1, 4, 41, 51, NoFlags, 140},
     }};
-
-} // namespace
 
 NewsDialog::NewsDialog(const std::string& gbkText, QWidget* owner)
     : MessageDialog(kNewsTemplate, owner, gbkText)

@@ -4,8 +4,6 @@ using namespace platform;
 
 namespace screens {
 
-namespace {
-
 const DialogTemplate kTemplate{
     RepayDialog::kTemplateId, "给村长还钱", 187, 98, 8, true,
     {
@@ -16,8 +14,6 @@ const DialogTemplate kTemplate{
         {NumberDialog::kUpDownId, ControlKind::UpDown, "", 128, 40, 6, 10},
         {IDC_STATIC, ControlKind::Static, "您还多少？", 29, 41, 40, 8},
     }};
-
-} // namespace
 
 RepayDialog::RepayDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower, std::int32_t upper,
                          QWidget* owner)

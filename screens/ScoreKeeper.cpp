@@ -10,12 +10,8 @@
 
 namespace screens {
 
-namespace {
-
 constexpr int kWriteFailureExitCode = -1;
 constexpr const char* kWriteFailureText = "Error: score file can not be opened.";
-
-} // namespace
 
 ScoreKeeper::ScoreKeeper(QString path, ProcessEnd processEnd)
     : path_(std::move(path))

@@ -4,8 +4,6 @@ using namespace platform;
 
 namespace screens {
 
-namespace {
-
 const DialogTemplate kTemplate{
     SellQuantityDialog::kTemplateId, "卖多少？", 263, 87, 8, false,
     {
@@ -16,8 +14,6 @@ const DialogTemplate kTemplate{
         {SellQuantityDialog::kQuantityEditId, ControlKind::Edit, "", 127, 33, 40, 14},
         {NumberDialog::kUpDownId, ControlKind::UpDown, "", 171, 33, 10, 14},
     }};
-
-} // namespace
 
 SellQuantityDialog::SellQuantityDialog(const std::string& gbkText, std::int32_t preset, std::int32_t lower,
                                        std::int32_t upper, QWidget* owner)

@@ -18,8 +18,6 @@ using namespace platform;
 
 namespace screens {
 
-namespace {
-
 const DialogTemplate kStartTemplate{
     StartDialog::kTemplateId, "都市货郎记", 307, 293, 8, true,
     {
@@ -47,8 +45,6 @@ constexpr const char* kDefaultPlayerName = "小vu";
 constexpr const char* kAboutItemText = "关于都市货郎记";
 // The game's author does not play it.
 constexpr const char* kReservedName = "柏青崖";
-
-} // namespace
 
 rules::GameState StartDialog::playGameInWindow(rules::RandomSource& random)
 {
