@@ -115,7 +115,7 @@ void applyInterest(GameState& state, GameHost& host)
 
 void runMarketNews(GameState& state, GameHost& host, RandomSource& random)
 {
-    for (const MarketNewsEvent& news : MarketNewsTable) {
+    for (const MarketNewsEvent& news : kMarketNewsTable) {
         if (random.roll(kMarketNewsRoll) % news.odds != 0)
             continue;
         std::int32_t& price = state.prices[size_t(news.goods)];
@@ -133,7 +133,7 @@ void runMarketNews(GameState& state, GameHost& host, RandomSource& random)
 
 void runHealthEvents(GameState& state, GameHost& host, RandomSource& random)
 {
-    if (const HealthEvent* event = firstFiring(HealthEventTable, random)) {
+    if (const HealthEvent* event = firstFiring(kHealthEventTable, random)) {
         host.showMessage(MessageDialog::Diary,
                          std::string(event->message) + "俺的健康减少了" + std::to_string(event->damage) + "点。");
         state.health -= event->damage;
@@ -154,7 +154,7 @@ void runHealthEvents(GameState& state, GameHost& host, RandomSource& random)
 
 void runMoneyLoss(GameState& state, GameHost& host, RandomSource& random)
 {
-    if (const MoneyLossEvent* event = firstFiring(MoneyLossTable, random))
+    if (const MoneyLossEvent* event = firstFiring(kMoneyLossTable, random))
         loseMoney(state, host, *event);
     if (state.cash < 0) {
         state.cash = 0;

@@ -17,7 +17,7 @@ const std::array<Goods, kGoodsCount> GoodsCatalogue{{
     {"伪劣化妆品",                65,    180},
 }};
 
-const std::array<MarketNewsEvent, 17> MarketNewsTable{{
+const std::array<MarketNewsEvent, 17> kMarketNewsTable{{
     // odds  message                                                              goods  ×  ÷  gift
     {170, "专家提议提高大学生“动手素质”，进口玩具颇受欢迎!",                          5, 2, 0, 0},
     {139, "有人自豪地说：生病不用打针吃药，喝假白酒（剧毒）就可以!",                  3, 3, 0, 0},
@@ -38,7 +38,7 @@ const std::array<MarketNewsEvent, 17> MarketNewsTable{{
     {35,  "俺老乡回家前把一些山西假白酒（剧毒）给俺!",                                3, 0, 0, 4},
 }};
 
-const std::array<HealthEvent, 12> HealthEventTable{{
+const std::array<HealthEvent, 12> kHealthEventTable{{
     // odds  message                                   damage
     {117, "前门大街的两个流氓打了俺!",                 3},
     {157, "俺在过街地道被人打了蒙棍! ",                20},
@@ -54,7 +54,7 @@ const std::array<HealthEvent, 12> HealthEventTable{{
     {33,  "申奥又添新风景，北京来了沙尘暴!",           1},
 }};
 
-const std::array<MoneyLossEvent, 7> MoneyLossTable{{
+const std::array<MoneyLossEvent, 7> kMoneyLossTable{{
     // odds  message                                                  percent  account
     {60,  "俺怜悯公主坟地铁扮演成乞丐的老太太们。",                   10, Account::Cash},
     {125, "一百个男人在街头拦住俺：“交税光荣！”。",                   10, Account::Cash},

@@ -99,8 +99,8 @@ struct MoneyLossEvent {
     Account account;
 };
 
-extern const std::array<MarketNewsEvent, 17> MarketNewsTable;
-extern const std::array<HealthEvent, 12> HealthEventTable;
-extern const std::array<MoneyLossEvent, 7> MoneyLossTable;
+extern const std::array<MarketNewsEvent, 17> kMarketNewsTable;
+extern const std::array<HealthEvent, 12> kHealthEventTable;
+extern const std::array<MoneyLossEvent, 7> kMoneyLossTable;
 
 } // namespace rules

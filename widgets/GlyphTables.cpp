@@ -9,26 +9,26 @@ constexpr PointKind L = PointKind::Line;
 constexpr PointKind T = PointKind::Curve;
 
 // The base outlines. Mirrored copies make the other segments.
-const SegmentOutline sevenStraightTop{{5, 4, M}, {12, 11, L}, {36, 11, L}, {43, 4, L}};
-const SegmentOutline sevenStraightSide{{4, 6, M}, {4, 40, L}, {11, 36, L}, {11, 13, L}};
-const SegmentOutline sevenStraightMiddle{{6, 41, M}, {14, 45, L}, {34, 45, L}, {42, 41, L}, {34, 37, L}, {14, 37, L}};
-const SegmentOutline sevenCurvedTop{{6, 4, M}, {5, 5, T}, {5, 6, T}, {8, 9, T}, {12, 11, L}, {36, 11, L}, {39, 4, L}};
-const SegmentOutline sevenCurvedLeft{{4, 9, M}, {4, 39, L}, {6, 40, T}, {7, 40, T}, {9, 38, T}, {11, 36, L}, {11, 12, L}};
-const SegmentOutline sevenCurvedRight{{37, 36, M}, {39, 38, T}, {41, 40, T}, {42, 40, L}, {44, 39, L}, {44, 6, L}, {42, 4, T}, {41, 4, T}, {39, 8, T}, {37, 12, L}};
-const SegmentOutline sevenCurvedMiddle{{8, 41, M}, {12, 45, L}, {36, 45, L}, {40, 41, L}, {36, 37, L}, {12, 37, L}};
-const SegmentOutline fourteenStraightCentre{{20, 13, M}, {20, 36, L}, {24, 40, L}, {28, 36, L}, {28, 13, L}};
-const SegmentOutline fourteenStraightDiagonal{{5, 5, M}, {15, 35, L}, {20, 37, L}, {18, 25, L}};
-const SegmentOutline fourteenStraightHalfBar{{6, 41, M}, {14, 45, L}, {18, 45, L}, {22, 41, L}, {18, 37, L}, {14, 37, L}};
-const SegmentOutline fourteenStraightSide{{4, 7, M}, {4, 40, L}, {11, 36, L}, {11, 26, L}};
-const SegmentOutline fourteenStraightBar{{6, 4, M}, {11, 11, L}, {37, 11, L}, {42, 4, L}};
-const SegmentOutline fourteenCurvedCentre{{20, 12, M}, {20, 25, L}, {22, 36, T}, {23, 39, T}, {24, 40, T}, {25, 39, T}, {26, 36, T}, {28, 25, L}, {28, 12, L}, {26, 10, T}, {24, 9, T}, {22, 10, T}, {20, 12, L}};
-const SegmentOutline fourteenCurvedDiagonal{{10, 10, M}, {10, 13, T}, {11, 20, T}, {13, 28, T}, {21, 38, L}, {21, 37, L}, {19, 26, T}, {15, 16, T}, {11, 10, T}, {10, 10, L}};
-const SegmentOutline fourteenCurvedHalfBar{{8, 41, M}, {12, 45, L}, {16, 45, L}, {23, 41, L}, {16, 37, L}, {12, 37, L}};
-const SegmentOutline fourteenCurvedSide{{4, 7, M}, {4, 39, L}, {5, 40, T}, {6, 40, T}, {9, 37, T}, {11, 33, T}, {11, 25, L}, {9, 14, T}, {5, 6, T}, {4, 7, L}};
-const SegmentOutline fourteenCurvedBar{{8, 4, M}, {7, 5, T}, {7, 6, T}, {9, 8, T}, {12, 9, T}, {14, 11, L}, {19, 11, L}, {21, 9, T}, {24, 7, T}, {27, 9, T}, {29, 11, L}, {34, 11, L}, {36, 9, T}, {39, 8, T}, {41, 6, T}, {41, 5, T}, {40, 4, L}};
-const SegmentOutline dot0{{4, 23, M}, {4, 32, L}, {13, 32, L}, {13, 23, L}};
-const SegmentOutline dot1{{4, 50, M}, {4, 59, L}, {13, 59, L}, {13, 50, L}};
-const SegmentOutline dot2{{4, 68, M}, {4, 77, L}, {13, 77, L}, {13, 68, L}};
+const SegmentOutline kSevenStraightTop{{5, 4, M}, {12, 11, L}, {36, 11, L}, {43, 4, L}};
+const SegmentOutline kSevenStraightSide{{4, 6, M}, {4, 40, L}, {11, 36, L}, {11, 13, L}};
+const SegmentOutline kSevenStraightMiddle{{6, 41, M}, {14, 45, L}, {34, 45, L}, {42, 41, L}, {34, 37, L}, {14, 37, L}};
+const SegmentOutline kSevenCurvedTop{{6, 4, M}, {5, 5, T}, {5, 6, T}, {8, 9, T}, {12, 11, L}, {36, 11, L}, {39, 4, L}};
+const SegmentOutline kSevenCurvedLeft{{4, 9, M}, {4, 39, L}, {6, 40, T}, {7, 40, T}, {9, 38, T}, {11, 36, L}, {11, 12, L}};
+const SegmentOutline kSevenCurvedRight{{37, 36, M}, {39, 38, T}, {41, 40, T}, {42, 40, L}, {44, 39, L}, {44, 6, L}, {42, 4, T}, {41, 4, T}, {39, 8, T}, {37, 12, L}};
+const SegmentOutline kSevenCurvedMiddle{{8, 41, M}, {12, 45, L}, {36, 45, L}, {40, 41, L}, {36, 37, L}, {12, 37, L}};
+const SegmentOutline kFourteenStraightCentre{{20, 13, M}, {20, 36, L}, {24, 40, L}, {28, 36, L}, {28, 13, L}};
+const SegmentOutline kFourteenStraightDiagonal{{5, 5, M}, {15, 35, L}, {20, 37, L}, {18, 25, L}};
+const SegmentOutline kFourteenStraightHalfBar{{6, 41, M}, {14, 45, L}, {18, 45, L}, {22, 41, L}, {18, 37, L}, {14, 37, L}};
+const SegmentOutline kFourteenStraightSide{{4, 7, M}, {4, 40, L}, {11, 36, L}, {11, 26, L}};
+const SegmentOutline kFourteenStraightBar{{6, 4, M}, {11, 11, L}, {37, 11, L}, {42, 4, L}};
+const SegmentOutline kFourteenCurvedCentre{{20, 12, M}, {20, 25, L}, {22, 36, T}, {23, 39, T}, {24, 40, T}, {25, 39, T}, {26, 36, T}, {28, 25, L}, {28, 12, L}, {26, 10, T}, {24, 9, T}, {22, 10, T}, {20, 12, L}};
+const SegmentOutline kFourteenCurvedDiagonal{{10, 10, M}, {10, 13, T}, {11, 20, T}, {13, 28, T}, {21, 38, L}, {21, 37, L}, {19, 26, T}, {15, 16, T}, {11, 10, T}, {10, 10, L}};
+const SegmentOutline kFourteenCurvedHalfBar{{8, 41, M}, {12, 45, L}, {16, 45, L}, {23, 41, L}, {16, 37, L}, {12, 37, L}};
+const SegmentOutline kFourteenCurvedSide{{4, 7, M}, {4, 39, L}, {5, 40, T}, {6, 40, T}, {9, 37, T}, {11, 33, T}, {11, 25, L}, {9, 14, T}, {5, 6, T}, {4, 7, L}};
+const SegmentOutline kFourteenCurvedBar{{8, 4, M}, {7, 5, T}, {7, 6, T}, {9, 8, T}, {12, 9, T}, {14, 11, L}, {19, 11, L}, {21, 9, T}, {24, 7, T}, {27, 9, T}, {29, 11, L}, {34, 11, L}, {36, 9, T}, {39, 8, T}, {41, 6, T}, {41, 5, T}, {40, 4, L}};
+const SegmentOutline kDot0{{4, 23, M}, {4, 32, L}, {13, 32, L}, {13, 23, L}};
+const SegmentOutline kDot1{{4, 50, M}, {4, 59, L}, {13, 59, L}, {13, 50, L}};
+const SegmentOutline kDot2{{4, 68, M}, {4, 77, L}, {13, 77, L}, {13, 68, L}};
 
 std::array<SegmentRecipe, 14> fourteenSegments(const SegmentOutline& centre,
                                                const SegmentOutline& diagonal,
@@ -56,42 +56,42 @@ std::array<SegmentRecipe, 14> fourteenSegments(const SegmentOutline& centre,
 
 } // namespace
 
-const std::array<SegmentRecipe, 7> sevenSegmentStraight{{
-    {&sevenStraightTop, Mirror::None},    // 0 top
-    {&sevenStraightSide, Mirror::None},   // 1 upper left
-    {&sevenStraightSide, Mirror::X},      // 2 upper right
-    {&sevenStraightMiddle, Mirror::None}, // 3 middle
-    {&sevenStraightSide, Mirror::Y},      // 4 lower left
-    {&sevenStraightSide, Mirror::XY},     // 5 lower right
-    {&sevenStraightTop, Mirror::Y},       // 6 bottom
+const std::array<SegmentRecipe, 7> kSevenSegmentStraight{{
+    {&kSevenStraightTop, Mirror::None},    // 0 top
+    {&kSevenStraightSide, Mirror::None},   // 1 upper left
+    {&kSevenStraightSide, Mirror::X},      // 2 upper right
+    {&kSevenStraightMiddle, Mirror::None}, // 3 middle
+    {&kSevenStraightSide, Mirror::Y},      // 4 lower left
+    {&kSevenStraightSide, Mirror::XY},     // 5 lower right
+    {&kSevenStraightTop, Mirror::Y},       // 6 bottom
 }};
 
 // The right-hand segments have outlines of their own: the curved glyph leans.
-const std::array<SegmentRecipe, 7> sevenSegmentCurved{{
-    {&sevenCurvedTop, Mirror::None},    // 0 top
-    {&sevenCurvedLeft, Mirror::None},   // 1 upper left
-    {&sevenCurvedRight, Mirror::None},  // 2 upper right
-    {&sevenCurvedMiddle, Mirror::None}, // 3 middle
-    {&sevenCurvedLeft, Mirror::Y},      // 4 lower left
-    {&sevenCurvedRight, Mirror::Y},     // 5 lower right
-    {&sevenCurvedTop, Mirror::Y},       // 6 bottom
+const std::array<SegmentRecipe, 7> kSevenSegmentCurved{{
+    {&kSevenCurvedTop, Mirror::None},    // 0 top
+    {&kSevenCurvedLeft, Mirror::None},   // 1 upper left
+    {&kSevenCurvedRight, Mirror::None},  // 2 upper right
+    {&kSevenCurvedMiddle, Mirror::None}, // 3 middle
+    {&kSevenCurvedLeft, Mirror::Y},      // 4 lower left
+    {&kSevenCurvedRight, Mirror::Y},     // 5 lower right
+    {&kSevenCurvedTop, Mirror::Y},       // 6 bottom
 }};
 
-const std::array<SegmentRecipe, 14> fourteenSegmentStraight =
-    fourteenSegments(fourteenStraightCentre, fourteenStraightDiagonal, fourteenStraightHalfBar,
-                     fourteenStraightSide, fourteenStraightBar);
+const std::array<SegmentRecipe, 14> kFourteenSegmentStraight =
+    fourteenSegments(kFourteenStraightCentre, kFourteenStraightDiagonal, kFourteenStraightHalfBar,
+                     kFourteenStraightSide, kFourteenStraightBar);
 
-const std::array<SegmentRecipe, 14> fourteenSegmentCurved =
-    fourteenSegments(fourteenCurvedCentre, fourteenCurvedDiagonal, fourteenCurvedHalfBar,
-                     fourteenCurvedSide, fourteenCurvedBar);
+const std::array<SegmentRecipe, 14> kFourteenSegmentCurved =
+    fourteenSegments(kFourteenCurvedCentre, kFourteenCurvedDiagonal, kFourteenCurvedHalfBar,
+                     kFourteenCurvedSide, kFourteenCurvedBar);
 
-const std::array<SegmentRecipe, 3> dots{{
-    {&dot0, Mirror::None},
-    {&dot1, Mirror::None},
-    {&dot2, Mirror::None},
+const std::array<SegmentRecipe, 3> kDots{{
+    {&kDot0, Mirror::None},
+    {&kDot1, Mirror::None},
+    {&kDot2, Mirror::None},
 }};
 
-const std::array<std::uint16_t, 12> sevenSegmentMasks{{
+const std::array<std::uint16_t, 12> kSevenSegmentMasks{{
     0,   // space
     119, // 0
     36,  // 1
@@ -106,7 +106,7 @@ const std::array<std::uint16_t, 12> sevenSegmentMasks{{
     8,   // -
 }};
 
-const std::array<std::uint16_t, 40> fourteenSegmentMasks{{
+const std::array<std::uint16_t, 40> kFourteenSegmentMasks{{
     0,     // space
     16128, // 0
     6144,  // 1

@@ -16,16 +16,16 @@ struct SegmentRecipe {
 
 namespace glyph_tables {
 
-extern const std::array<SegmentRecipe, 7> sevenSegmentStraight;
-extern const std::array<SegmentRecipe, 7> sevenSegmentCurved;
-extern const std::array<SegmentRecipe, 14> fourteenSegmentStraight;
-extern const std::array<SegmentRecipe, 14> fourteenSegmentCurved;
-extern const std::array<SegmentRecipe, 3> dots;
+extern const std::array<SegmentRecipe, 7> kSevenSegmentStraight;
+extern const std::array<SegmentRecipe, 7> kSevenSegmentCurved;
+extern const std::array<SegmentRecipe, 14> kFourteenSegmentStraight;
+extern const std::array<SegmentRecipe, 14> kFourteenSegmentCurved;
+extern const std::array<SegmentRecipe, 3> kDots;
 
 // Entry 0 space, 1 to 10 the digits, 11 minus.
-extern const std::array<std::uint16_t, 12> sevenSegmentMasks;
+extern const std::array<std::uint16_t, 12> kSevenSegmentMasks;
 // As above, then 12 to 37 the letters A to Z, 38 "*", 39 "+".
-extern const std::array<std::uint16_t, 40> fourteenSegmentMasks;
+extern const std::array<std::uint16_t, 40> kFourteenSegmentMasks;
 
 constexpr std::uint16_t kColonMask = 3;        // the two upper dots
 constexpr std::uint16_t kDecimalPointMask = 4; // the lowest dot

@@ -37,10 +37,10 @@ std::optional<SegmentGlyph> glyphForCharacter(char character, std::uint32_t styl
     // Space, the digits and minus share their entries in both kinds' tables: 0, 1 to 10, 11.
     const int shared = c == ' ' ? 0 : c >= '0' && c <= '9' ? c - '0' + 1 : c == '-' ? 11 : -1;
     if (shared >= 0 && !(style & FourteenSegmentDigits))
-        return built<SevenSegmentGlyph>(sevenSegmentMasks[shared], style);
+        return built<SevenSegmentGlyph>(kSevenSegmentMasks[shared], style);
     const int entry = shared >= 0 ? shared : c >= 'A' && c <= 'Z' ? c - 53 : c == '*' ? 38 : c == '+' ? 39 : -1;
     if (entry >= 0)
-        return built<FourteenSegmentGlyph>(fourteenSegmentMasks[entry], style);
+        return built<FourteenSegmentGlyph>(kFourteenSegmentMasks[entry], style);
     if (c == '.')
         return built<DotGlyph>(kDecimalPointMask, style);
     if (c == ':')

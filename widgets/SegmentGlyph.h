@@ -64,7 +64,7 @@ public:
     void SetSegments(std::uint16_t newMask, std::uint32_t style) override
     {
         using namespace glyph_tables;
-        buildOutlines(style & CurvedOutlines ? sevenSegmentCurved : sevenSegmentStraight);
+        buildOutlines(style & CurvedOutlines ? kSevenSegmentCurved : kSevenSegmentStraight);
         SegmentGlyph::SetSegments(newMask, style);
     }
 };
@@ -76,7 +76,7 @@ public:
     void SetSegments(std::uint16_t newMask, std::uint32_t style) override
     {
         using namespace glyph_tables;
-        buildOutlines(style & CurvedOutlines ? fourteenSegmentCurved : fourteenSegmentStraight);
+        buildOutlines(style & CurvedOutlines ? kFourteenSegmentCurved : kFourteenSegmentStraight);
         SegmentGlyph::SetSegments(newMask, style);
     }
 };
@@ -87,7 +87,7 @@ public:
     DotGlyph() : SegmentGlyph(18, 3) {}
     void SetSegments(std::uint16_t newMask, std::uint32_t style) override
     {
-        buildOutlines(glyph_tables::dots);
+        buildOutlines(glyph_tables::kDots);
         SegmentGlyph::SetSegments(newMask, style);
     }
 };

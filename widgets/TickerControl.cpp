@@ -41,7 +41,7 @@ QFont fontWithCellHeight(const QString& face, int height)
 }
 
 // The 6 x 15 grip at the right end: columns of white and greys.
-const QColor GripColumns[6] = {QColor(255, 255, 255), QColor(192, 192, 192), QColor(128, 128, 128),
+const QColor kGripColumns[6] = {QColor(255, 255, 255), QColor(192, 192, 192), QColor(128, 128, 128),
                                QColor(192, 192, 192), QColor(255, 255, 255), QColor(192, 192, 192)};
 
 } // namespace
@@ -264,7 +264,7 @@ void TickerControl::paintEvent(QPaintEvent*)
         qDrawShadeRect(&painter, area, bump, false, 1, 0);
     }
     for (int k = 0; k < 6; ++k)
-        painter.fillRect(area.left() + area.width() - 6 + k, 0, 1, 15, GripColumns[k]);
+        painter.fillRect(area.left() + area.width() - 6 + k, 0, 1, 15, kGripColumns[k]);
 }
 
 } // namespace widgets

@@ -110,7 +110,7 @@ std::int32_t ScriptedDice::roll(std::int32_t n)
 
 std::vector<std::int32_t> newsDraws(const std::vector<int>& firing)
 {
-    std::vector<std::int32_t> draws(MarketNewsTable.size(), 1);
+    std::vector<std::int32_t> draws(kMarketNewsTable.size(), 1);
     for (int row : firing)
         draws[size_t(row)] = 0;
     return draws;
@@ -134,7 +134,7 @@ std::vector<std::int32_t> quietDayDraws()
 {
     std::vector<std::int32_t> draws = plainPriceDraws();
     for (const std::vector<std::int32_t>& table :
-         {newsDraws({}), firstRowDraws(-1, int(HealthEventTable.size())), firstRowDraws(-1, int(MoneyLossTable.size()))})
+         {newsDraws({}), firstRowDraws(-1, int(kHealthEventTable.size())), firstRowDraws(-1, int(kMoneyLossTable.size()))})
         draws.insert(draws.end(), table.begin(), table.end());
     return draws;
 }
