@@ -35,7 +35,7 @@ bare="$build/tools/bare_dialog/bare_dialog"
 
 work=$(mktemp -d)
 display=":$((90 + RANDOM % 400))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb "$display" -r -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 started_pids=()
 cleanup() {

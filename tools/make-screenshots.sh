@@ -14,7 +14,7 @@ scratch=$(mktemp -d)
 cp "$build/app/dushihuolang" "$build/app/tips.txt" "$scratch/"
 
 display=:$(( 90 + RANDOM % 100 ))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -r -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 game=
 cleanup() {

@@ -4,7 +4,7 @@
 set -euo pipefail
 out=$1; delay=$2; shift 2
 display=:$(( 90 + RANDOM % 100 ))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -r -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 sleep 1

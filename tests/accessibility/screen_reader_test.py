@@ -37,8 +37,9 @@ def setUpModule():
     for tool in ("Xvfb", "openbox", "xdotool", BUS_LAUNCHER):
         if not shutil.which(tool):
             raise RuntimeError(tool + " is missing (tools/install-deps.sh installs it)")
-    # -displayfd picks a free display and tells us its number.
-    server = start_helper(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+    # -displayfd picks a free display and tells us its number; -r: no key autorepeat, which on
+    # a busy machine turns one late-released key into many.
+    server = start_helper(["Xvfb", "-displayfd", "1", "-r", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                           stdout=subprocess.PIPE)
     os.environ["DISPLAY"] = ":" + server.stdout.readline().decode().strip()
     ready = os.path.join(tempfile.mkdtemp(), "ready")

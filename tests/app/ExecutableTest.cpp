@@ -67,7 +67,9 @@ public:
     explicit VirtualDisplay(const QString& size = QStringLiteral("1024x768"))
     {
         // -displayfd picks a free display and tells us its number, so parallel tests never meet.
-        server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", size + "x24", "-nolisten", "tcp"});
+        // -r: no key autorepeat, which on a busy machine turns one late-released Enter into many.
+        server_.start(QStringLiteral("Xvfb"),
+                      {"-displayfd", "1", "-r", "-screen", "0", size + "x24", "-nolisten", "tcp"});
         if (!server_.waitForStarted(kToolTimeoutMs))
             return;
         QByteArray number;

@@ -76,6 +76,8 @@ public:
             return;
         config.write("xwayland disable\n"
                      "focus_on_window_activation focus\n"
+                     // No key repeat: on a busy machine a late release would repeat the key.
+                     "input type:keyboard repeat_rate 0\n"
                      "output HEADLESS-1 resolution 1280x1024 scale 1\n");
         config.close();
         environment_ = QProcessEnvironment::systemEnvironment();
