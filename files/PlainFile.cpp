@@ -19,18 +19,20 @@ int openPlainFile(const std::string& path)
     return fd.release();
 }
 
-std::optional<std::string> readPlainFile(const std::string& path, std::size_t limit)
+std::optional<std::string> readPlainFile(const std::string& path, std::size_t limit, bool* cutOff)
 {
     Descriptor fd(openPlainFile(path));
     if (!fd.isOpen())
         return std::nullopt;
-    // In pieces, so that the bound costs no memory a small file does not need.
+    // In pieces, so that the bound costs no memory a small file does not need. One byte past
+    // the bound tells whether the file goes on beyond it.
+    const std::size_t wanted = limit + 1;
     std::string bytes;
     char piece[16384];
-    while (bytes.size() < limit) {
+    while (bytes.size() < wanted) {
         // The descriptor stays non-blocking: a "plain" file that has nothing yet (such as
         // /proc/kmsg) says so instead of waiting.
-        const ssize_t n = ::read(fd.get(), piece, std::min(sizeof piece, limit - bytes.size()));
+        const ssize_t n = ::read(fd.get(), piece, std::min(sizeof piece, wanted - bytes.size()));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -39,6 +41,9 @@ std::optional<std::string> readPlainFile(const std::string& path, std::size_t li
             break;
         bytes.append(piece, std::size_t(n));
     }
+    if (cutOff)
+        *cutOff = bytes.size() > limit;
+    bytes.resize(std::min(bytes.size(), limit));
     return bytes;
 }
 

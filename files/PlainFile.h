@@ -13,7 +13,8 @@ namespace files {
 int openPlainFile(const std::string& path);
 
 // Up to `limit` bytes from the start of the plain file at `path`; nothing when there is no such
-// file or it cannot be read without waiting.
-std::optional<std::string> readPlainFile(const std::string& path, std::size_t limit);
+// file or it cannot be read without waiting. `cutOff`, when given, tells whether the file goes on
+// beyond the bound.
+std::optional<std::string> readPlainFile(const std::string& path, std::size_t limit, bool* cutOff = nullptr);
 
 } // namespace files

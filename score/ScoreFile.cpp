@@ -11,16 +11,15 @@ namespace score {
 
 void loadScores(const std::string& path, ScoreTable& table)
 {
-    // One byte past the bound tells whether the file goes on beyond it.
-    std::optional<std::string> bytes = files::readPlainFile(path, kScoreFileReadLimit + 1);
+    bool cutOff = false;
+    std::optional<std::string> bytes = files::readPlainFile(path, kScoreFileReadLimit, &cutOff);
     if (!bytes) {
         table = defaultScoreTable();
         return;
     }
-    if (bytes->size() > kScoreFileReadLimit) {
-        bytes->resize(kScoreFileReadLimit);
+    // A line the bound cuts counts as absent.
+    if (cutOff)
         bytes->resize(bytes->rfind('\n') + 1); // none: npos + 1 is 0
-    }
     parseScores(*bytes, table);
 }
 

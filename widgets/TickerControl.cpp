@@ -42,7 +42,7 @@ QFont fontWithCellHeight(const QString& face, int height)
 
 // The 6 x 15 grip at the right end: columns of white and greys.
 const QColor kGripColumns[6] = {QColor(255, 255, 255), QColor(192, 192, 192), QColor(128, 128, 128),
-                               QColor(192, 192, 192), QColor(255, 255, 255), QColor(192, 192, 192)};
+                                QColor(192, 192, 192), QColor(255, 255, 255), QColor(192, 192, 192)};
 
 } // namespace
 
@@ -198,27 +198,18 @@ void TickerControl::layoutText()
     }
 }
 
-QString TickerControl::textInView()
+QString TickerControl::joinedSegments(bool onlyInView)
 {
     layoutText();
     const int width = clientRect_.isValid() ? clientRect_.width() : this->width();
-    QStringList shown;
+    QStringList texts;
     int x = scrollX_;
     for (const Segment& segment : segments_) {
-        if (x < width && x + segment.width > 0)
-            shown << segment.text.text();
+        if (!onlyInView || (x < width && x + segment.width > 0))
+            texts << segment.text.text();
         x += segment.width;
     }
-    return shown.join(QLatin1Char(' '));
-}
-
-QString TickerControl::allSegments()
-{
-    layoutText();
-    QStringList all;
-    for (const Segment& segment : segments_)
-        all << segment.text.text();
-    return all.join(QLatin1Char(' '));
+    return texts.join(QLatin1Char(' '));
 }
 
 void TickerControl::timerEvent(QTimerEvent* event)

@@ -57,9 +57,9 @@ public:
                   int step, const QString& path = QString());
 
     // The segments at least partly inside the strip now, left to right, one blank between.
-    QString textInView();
+    QString textInView() { return joinedSegments(true); }
     // Every segment, in order, one blank between.
-    QString allSegments();
+    QString allSegments() { return joinedSegments(false); }
 
 protected:
     void timerEvent(QTimerEvent* event) override;
@@ -81,6 +81,7 @@ private:
     void holdUnderPointer();
     void release();
     void layoutText();
+    QString joinedSegments(bool onlyInView);
 
     std::uint32_t edgeType_ = edge::Sunken;
     std::uint32_t edgeFlags_ = edge::Flat;

@@ -4,7 +4,6 @@
 #include "widgets/GbkBytes.h"
 
 #include <QFile>
-#include <algorithm>
 
 namespace widgets {
 
@@ -40,12 +39,11 @@ std::string unscrambleTips(std::string_view scrambled)
 
 std::optional<std::string> readTipsFile(const QString& path)
 {
-    // One byte past the bound tells whether the file goes on beyond it.
-    std::optional<std::string> bytes = files::readPlainFile(QFile::encodeName(path).toStdString(), kMaxTipsFileBytes + 1);
+    bool cutOff = false;
+    const std::optional<std::string> bytes =
+        files::readPlainFile(QFile::encodeName(path).toStdString(), kMaxTipsFileBytes, &cutOff);
     if (!bytes)
         return std::nullopt;
-    const bool cutOff = bytes->size() > kMaxTipsFileBytes;
-    bytes->resize(std::min(bytes->size(), kMaxTipsFileBytes));
     std::string text = unscrambleTips(*bytes);
     if (cutOff && text.size() == kMaxTipsFileBytes) {
         // Cut off: keep the whole segments, up to and with the last one's bar.
