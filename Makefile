@@ -1,10 +1,12 @@
-# The two commands of the project: `make play` and `make test`.
+# The two commands of the project: `make play` and `make test`; `make windows` packs the game
+# for Windows, `make windows-test` plays and tests that under Wine.
 BUILD_DIR ?= build
+WINDOWS_BUILD_DIR ?= build-windows
 CMAKE_FLAGS ?=
 JOBS ?= 2
 GAME := $(BUILD_DIR)/app/dushihuolang
 
-.PHONY: play test deps build clean
+.PHONY: play test deps build clean windows windows-test
 
 play: build
 	$(GAME)
@@ -19,5 +21,11 @@ build: deps
 deps:
 	@bash tools/install-deps.sh
 
+windows:
+	JOBS=$(JOBS) bash tools/windows/build.sh $(BUILD_DIR) $(WINDOWS_BUILD_DIR)
+
+windows-test: windows
+	JOBS=$(JOBS) bash tools/windows/test.sh $(WINDOWS_BUILD_DIR)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(WINDOWS_BUILD_DIR)

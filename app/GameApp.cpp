@@ -4,6 +4,8 @@
 #include "platform/AccessibilityBus.h"
 #include "platform/AppFiles.h"
 #include "platform/Desktop.h"
+#include "platform/Gbk.h"
+#include "platform/MessageBox.h"
 #include "rules/Random.h"
 #include "screens/ScoreKeeper.h"
 #include "screens/StartDialog.h"
@@ -12,6 +14,8 @@
 
 namespace app {
 
+constexpr int kNoGbkExitCode = 1;
+
 int GameApp::run(const char* programPath)
 {
     // Only the program path reaches Qt, so no argument, not even Qt's own, changes anything.
@@ -19,6 +23,13 @@ int GameApp::run(const char* programPath)
     char* argv[] = {const_cast<char*>(programPath), nullptr};
     platform::stayOnAccessibilityBus();
     QApplication application(argc, argv);
+    if (!platform::gbkConverterAvailable()) {
+        // Every text of the game is GBK: without the converter each would come out empty.
+        platform::messageBox(nullptr, QStringLiteral("This system cannot convert GBK (code page 936) text, "
+                                                     "in which every text of the game is written."),
+                             platform::MessageIcon::Error);
+        return kNoGbkExitCode;
+    }
     // Every dialog moves the focus; on Wayland each move would ask for the activation of a
     // window that the next dialog is about to cover.
     platform::stopActivationRequestsOnFocusMoves();

@@ -3,10 +3,11 @@
 //
 // Usage: ScrambleTips <tips-source.txt> <tips.txt>
 
+#include "platform/Gbk.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <QStringEncoder>
 #include <cstdio>
 
 namespace {
@@ -38,10 +39,12 @@ int main(int argc, char** argv)
     text.remove(QLatin1Char('\r'));
     text.remove(QLatin1Char('\n'));
 
-    QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
+    if (!platform::gbkConverterAvailable())
+        return fail("this system has no GBK converter for", sourcePath);
+    const std::string gbk = platform::toGbk(text);
+    if (platform::fromGbk(gbk) != text)
         return fail("text has characters GBK cannot hold:", sourcePath);
+    QByteArray bytes(gbk.data(), qsizetype(gbk.size()));
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         // The key byte itself would scramble to zero, where the game stops reading.
         if (bytes[i] == kTipsKey || bytes[i] == '\0')

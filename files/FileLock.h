@@ -2,15 +2,20 @@
 // Keeps other copies of the game away from a file while one reads it, changes it and writes it
 // back, so that no copy writes over what another has just saved.
 //
-// The lock is taken on the folder that holds the file (at the end of its links): the file
-// itself is replaced by a new one at every save and may not exist yet. A copy that finds the
-// lock taken waits for it, but at most kLockPatience; then it goes on without it, so that a
-// copy stopped while it holds the lock, or another program holding it, never stops the rest.
-// Where there are no locks (a folder that cannot be opened) the file is still read and written.
-
-#include "files/Descriptor.h"
+// The file itself is replaced by a new one at every save and may not exist yet, so the lock is
+// taken on something beside it that stays:
+// - POSIX: the folder that holds the file (at the end of its links), with flock.
+// - Windows, which cannot lock a folder: a small hidden file "<name>.lock" beside it, made by
+//   the first copy that needs it and never deleted. A copy that deleted it while another held
+//   its lock would let a third lock a new one, and two copies would be in at once; while any
+//   copy has it open, no one can delete it.
+// A copy that finds the lock taken waits for it, but at most kLockPatience; then it goes on
+// without it, so that a copy stopped while it holds the lock, or another program holding it,
+// never stops the rest. Where there are no locks (a folder that cannot be opened, or on Windows
+// one where the lock file cannot be made) the file is still read and written.
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 
 namespace files {
@@ -21,12 +26,14 @@ constexpr std::chrono::milliseconds kLockPatience{3000};
 class FileLock {
 public:
     explicit FileLock(const std::string& path);
+    ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
 private:
-    // Closing the folder gives the lock back.
-    Descriptor folder_;
+    // The system's handle of what is locked (the folder's descriptor, the lock file's HANDLE),
+    // -1 when the lock was not taken. Closing it gives the lock back.
+    std::intptr_t handle_ = -1;
 };
 
 } // namespace files

@@ -4,14 +4,20 @@
 
 #include <QAccessible>
 #include <QCoreApplication>
+
+// The bridge to the accessibility bus is Linux's alone; its fault was seen in Qt 6.4.
+#if defined(Q_OS_LINUX) && QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+#define GAME_GUARDS_ACCESSIBILITY_BRIDGE 1
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
 #include <QPointer>
 #include <QTimer>
+#endif
 
 namespace platform {
 
+#ifdef GAME_GUARDS_ACCESSIBILITY_BRIDGE
 namespace {
 
 // Where Qt's bridge answers for every accessible object of the program.
@@ -72,19 +78,24 @@ public:
 };
 
 } // namespace
+#endif
 
 void stayOnAccessibilityBus()
 {
+#ifdef Q_OS_LINUX
     if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
         qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+#endif
 }
 
 void installAccessibility()
 {
     installLineEditInterface();
+#ifdef GAME_GUARDS_ACCESSIBILITY_BRIDGE
     static GuardWhenActive observer;
     QAccessible::installActivationObserver(&observer);
     observer.accessibilityActiveChanged(QAccessible::isActive());
+#endif
 }
 
 } // namespace platform

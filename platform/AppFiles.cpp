@@ -37,7 +37,25 @@ QString scoreFilePath(const QString& programDir)
     // Without a home there is nowhere to keep the list: an empty path, which cannot be saved.
     if (dataFolder.empty())
         return QString();
-    return QFile::decodeName(dataFolder.c_str()) + QStringLiteral("/dushihuolang/score.txt");
+    return fromSystemPath(dataFolder) + QStringLiteral("/dushihuolang/score.txt");
+}
+
+std::string systemPath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return path.toStdString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
+
+QString fromSystemPath(const std::string& path)
+{
+#ifdef Q_OS_WIN
+    return QString::fromStdString(path);
+#else
+    return QFile::decodeName(path.c_str());
+#endif
 }
 
 QString applicationTitle()

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <string>
 
 namespace platform {
 
@@ -14,6 +15,11 @@ namespace platform {
 QString tipsFilePath(const QString& programDir = QCoreApplication::applicationDirPath());
 // The folder of an installed copy's list may not exist yet: it is made when the list is saved.
 QString scoreFilePath(const QString& programDir = QCoreApplication::applicationDirPath());
+
+// A path as files/ takes it: the system's bytes on POSIX, UTF-8 on Windows (whose wide file
+// functions then take any name, whatever the user's code page).
+std::string systemPath(const QString& path);
+QString fromSystemPath(const std::string& path);
 
 // The executable's file name without extension: the caption of the game's message boxes.
 QString applicationTitle();

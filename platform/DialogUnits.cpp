@@ -1,12 +1,32 @@
 #include "platform/DialogUnits.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QString>
+#include <QStringList>
 #include <cmath>
 
 namespace platform {
 
 namespace {
+
+// What a Chinese system gives the templates' font: SimSun (宋体) on Windows, the WenQuanYi sans
+// on Debian; else the first font of the system that writes Simplified Chinese.
+QString findDialogFontFamily()
+{
+#ifdef Q_OS_WIN
+    const QStringList preferred{QStringLiteral("SimSun"), QStringLiteral("NSimSun"), QStringLiteral("Microsoft YaHei")};
+#else
+    const QStringList preferred{QStringLiteral("WenQuanYi Micro Hei")};
+#endif
+    const QStringList present = QFontDatabase::families();
+    for (const QString& family : preferred) {
+        if (present.contains(family, Qt::CaseInsensitive))
+            return family;
+    }
+    const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+    return chinese.isEmpty() ? preferred.front() : chinese.front();
+}
 
 // Rounded a * b / c, like the dialog manager's MulDiv.
 int mulDiv(int a, int b, int c)
@@ -48,7 +68,8 @@ QRect DialogUnits::toPixels(int x, int y, int width, int height) const
 
 QFont dialogFont(int pointSize)
 {
-    QFont result(QStringLiteral("WenQuanYi Micro Hei"));
+    static const QString family = findDialogFontFamily();
+    QFont result(family);
     result.setStyleHint(QFont::SansSerif);
     // A Chinese system shows an 8-point dialog font with 12-pixel characters.
     result.setPixelSize(int(std::lround(pointSize * 1.5)));

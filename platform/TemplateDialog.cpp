@@ -4,6 +4,7 @@
 #include "platform/ReportList.h"
 #include "platform/Resources.h"
 #include "platform/StaticText.h"
+#include "platform/SystemMenu.h"
 #include "platform/UpDownControl.h"
 
 #include <QFrame>
@@ -53,7 +54,8 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* ow
     , templateId_(dialogTemplate.id)
     , units_(dialogFont(dialogTemplate.fontPointSize))
 {
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    // A modal frame: on Windows no resizing border around a dialog of fixed size.
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
     if (dialogTemplate.systemMenu)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     setWindowFlags(flags);
@@ -253,6 +255,16 @@ void TemplateDialog::onOk()
 void TemplateDialog::onCancel()
 {
     done(IDCANCEL);
+}
+
+bool TemplateDialog::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+    const std::optional<int> command = systemCommand(eventType, message);
+    if (command && onSysCommand(*command)) {
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
 }
 
 void TemplateDialog::showEvent(QShowEvent* event)

@@ -60,9 +60,13 @@ protected:
     // The data exchange of OK; false keeps the dialog open.
     virtual bool exchangeData() { return true; }
 
+    // A command of the title bar's system menu (Windows), before the desktop's own handling;
+    // true when the dialog has handled it.
+    virtual bool onSysCommand(int /*command*/) { return false; }
     void accept() override { onOk(); }
     void reject() override { onCancel(); }
     void showEvent(QShowEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
     // The first control of the template that takes the focus by tabbing.

@@ -1,10 +1,10 @@
 #include "screens/ScoreKeeper.h"
 
+#include "platform/AppFiles.h"
 #include "platform/MessageBox.h"
 #include "score/ScoreFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <cstdlib>
 
@@ -24,7 +24,7 @@ void ScoreKeeper::load()
     // An installed copy's data folder may not be there yet, and the lock is held on it. A
     // folder that cannot be made fails the save.
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    const std::string path = QFile::encodeName(path_).toStdString();
+    const std::string path = platform::systemPath(path_);
     lock_.emplace(path);
     score::loadScores(path, table_);
 }
@@ -36,7 +36,7 @@ std::optional<int> ScoreKeeper::insert(std::string_view gbkName, std::int32_t mo
 
 bool ScoreKeeper::saveOrEndProcess(QWidget* owner)
 {
-    const bool saved = score::saveScores(QFile::encodeName(path_).toStdString(), table_);
+    const bool saved = score::saveScores(platform::systemPath(path_), table_);
     // Before the message box: the player may take a while to read it.
     lock_.reset();
     if (saved)

@@ -3,6 +3,7 @@
 #include "platform/DialogReading.h"
 #include "platform/Gbk.h"
 #include "platform/Resources.h"
+#include "platform/SystemMenu.h"
 #include "rules/EndOfGame.h"
 #include "screens/AboutDialog.h"
 #include "screens/GameDialog.h"
@@ -43,6 +44,7 @@ const DialogTemplate kStartTemplate{
 constexpr int kGameIcon = 128;
 constexpr const char* kDefaultPlayerName = "小vu";
 constexpr const char* kAboutItemText = "关于都市货郎记";
+constexpr int kAboutCommand = 0x0010;
 // The game's author does not play it.
 constexpr const char* kReservedName = "柏青崖";
 
@@ -64,8 +66,8 @@ StartDialog::StartDialog(ScoreKeeper& scores, GameRunner playGame, QWidget* owne
     connect(button(kShowAbout), &QPushButton::clicked, this, &StartDialog::onShowAbout);
     connect(button(kShowScores), &QPushButton::clicked, this, &StartDialog::onShowScores);
 
-    // No window menu to extend here: the about item is on the start screen's right-click menu,
-    // and F1 opens it too.
+    // The about item is on the title bar's system menu where the desktop lets a program add to
+    // it (see initDialog), and everywhere on the start screen's right-click menu and on F1.
     aboutAction_ = new QAction(QString::fromUtf8(kAboutItemText), this);
     aboutAction_->setShortcut(QKeySequence(Qt::Key_F1));
     connect(aboutAction_, &QAction::triggered, this, &StartDialog::onShowAbout);
@@ -81,6 +83,7 @@ bool StartDialog::initDialog()
     // typing replaces it.
     nameBox->selectAll();
     nameEditsByTheirLabels(this);
+    appendSystemMenuItem(this, kAboutCommand, aboutAction_->text());
     return true;
 }
 
@@ -124,6 +127,15 @@ void StartDialog::showScores(int highlightRow)
 {
     if (scores_.saveOrEndProcess())
         HighScoreDialog(scores_.table(), highlightRow).runModal();
+}
+
+bool StartDialog::onSysCommand(int command)
+{
+    // The low four bits of a system command are the system's own.
+    if ((command & 0xFFF0) != kAboutCommand)
+        return false;
+    onShowAbout();
+    return true;
 }
 
 void StartDialog::onShowAbout()

@@ -39,11 +39,12 @@ public:
 
     // The result of the last game; 0 before the first.
     std::int32_t finalWealth() const { return finalWealth_; }
-    // Right-click menu and F1: stands in for the about item of a window menu.
+    // Right-click menu and F1; on Windows the system menu has the item too.
     QAction* aboutAction() const { return aboutAction_; }
 
 protected:
     bool initDialog() override;
+    bool onSysCommand(int command) override;
 
 private:
     void onStartGame();

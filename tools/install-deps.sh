@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, and nothing when all are present.
+# With the argument "windows", also what the Windows build and its tests under Wine need.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,11 @@ packages=(
   desktop-file-utils appstream groff-base
   dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
 )
+if [ "${1:-}" = windows ]; then
+  # The cross compiler, Qt's source package and what builds it, GoogleTest's source, Wine.
+  packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev qt6-base-dev-tools
+    googletest wine wine64 fonts-wine zip unzip)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

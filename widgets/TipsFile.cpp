@@ -1,9 +1,9 @@
 #include "widgets/TipsFile.h"
 
 #include "files/PlainFile.h"
+#include "platform/AppFiles.h"
 #include "widgets/GbkBytes.h"
 
-#include <QFile>
 
 namespace widgets {
 
@@ -41,7 +41,7 @@ std::optional<std::string> readTipsFile(const QString& path)
 {
     bool cutOff = false;
     const std::optional<std::string> bytes =
-        files::readPlainFile(QFile::encodeName(path).toStdString(), kMaxTipsFileBytes, &cutOff);
+        files::readPlainFile(platform::systemPath(path), kMaxTipsFileBytes, &cutOff);
     if (!bytes)
         return std::nullopt;
     std::string text = unscrambleTips(*bytes);

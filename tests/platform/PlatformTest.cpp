@@ -9,8 +9,10 @@
 #include <QHeaderView>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <pwd.h>
 #include <unistd.h>
+#endif
 
 using namespace platform;
 
@@ -96,6 +98,8 @@ TEST(AppFiles, ACopyWithItsTipsBesideItKeepsBothFilesThere)
     EXPECT_NE(scoreFilePath(), QCoreApplication::applicationDirPath() + "/score.txt");
 }
 
+// The home folder and the XDG data folder are POSIX's.
+#ifndef _WIN32
 TEST(AppFiles, AnInstalledCopyReadsItsTipsUnderThePrefixAndKeepsTheListInThePlayersDataFolder)
 {
     QTemporaryDir prefix;
@@ -133,6 +137,7 @@ TEST(AppFiles, AnInstalledCopyReadsItsTipsUnderThePrefixAndKeepsTheListInThePlay
     EXPECT_EQ(scoreFilePath(prefix.filePath("games")), home.filePath("data/dushihuolang/score.txt"));
     EXPECT_FALSE(QFileInfo::exists(home.filePath("data"))) << "the folder is made when the list is saved";
 }
+#endif
 
 TEST(ReportList, OnlyItsOwnSurfaceTakesDrops)
 {

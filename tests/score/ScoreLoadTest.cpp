@@ -1,16 +1,10 @@
+#include "ScoreSamples.h"
 #include "ScoreTestFolder.h"
 
 #include "score/ScoreFile.h"
 #include "score/ScoreName.h"
 
-#include <chrono>
-#include <future>
 #include <gtest/gtest.h>
-#include <memory>
-#include <optional>
-#include <sys/stat.h>
-#include <thread>
-#include <unistd.h>
 #include <vector>
 
 using namespace score;
@@ -21,15 +15,6 @@ ScoreTable parsed(const std::string& bytes)
 {
     ScoreTable table{};
     parseScores(bytes, table);
-    return table;
-}
-
-// A table full of data that must not survive a load.
-ScoreTable stale()
-{
-    ScoreTable table{};
-    for (auto& entry : table)
-        entry = ScoreEntry{"stale", 777, 777};
     return table;
 }
 
@@ -217,45 +202,4 @@ TEST(ScoreLoad, TheReadBoundNeverCutsALine)
         loadScores(path, loaded);
         EXPECT_EQ(formatScores(loaded), formatScores(expected)) << size << " bytes";
     }
-}
-
-namespace {
-
-// Loads in a thread of its own, so a load that hangs fails the test instead of holding up the
-// suite; such a thread is left behind.
-std::optional<ScoreTable> loadWithinASecond(const std::string& path)
-{
-    auto done = std::make_shared<std::promise<ScoreTable>>();
-    std::future<ScoreTable> result = done->get_future();
-    std::thread([path, done] {
-        ScoreTable table = stale();
-        loadScores(path, table);
-        done->set_value(table);
-    }).detach();
-    if (result.wait_for(std::chrono::seconds(1)) != std::future_status::ready)
-        return std::nullopt;
-    return result.get();
-}
-
-} // namespace
-
-TEST(ScoreLoad, NoFileHoldsTheLoadUp)
-{
-    ScoreTestFolder folder;
-    const std::string pipe = folder.path("pipe.txt"), zeros = folder.path("zeros.txt"), sparse = folder.path("sparse.txt");
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
-    ASSERT_EQ(::symlink("/dev/zero", zeros.c_str()), 0);
-    // 4 GiB that are all hole after a list whose last line has no ending, so that a reader
-    // without a bound would go on through every zero.
-    ScoreTable table = defaultScoreTable();
-    table[9] = ScoreEntry{"last", 1, 42};
-    std::string list = formatScores(table);
-    list.resize(list.size() - 2);
-    writeWholeFile(sparse, list);
-    ASSERT_EQ(::truncate(sparse.c_str(), off_t(4) << 30), 0);
-
-    EXPECT_EQ(loadWithinASecond(pipe), defaultScoreTable()) << "a pipe with no writer";
-    EXPECT_EQ(loadWithinASecond(zeros), defaultScoreTable()) << "an endless device";
-    table[9].health = 0; // its line runs on past the bound
-    EXPECT_EQ(loadWithinASecond(sparse), table) << "a 4 GiB file";
 }

@@ -1,18 +1,11 @@
+#include "ScoreSamples.h"
 #include "ScoreTestFolder.h"
 
-#include "files/FileLock.h"
 #include "score/ScoreFile.h"
 #include "score/ScoreTable.h"
 
-#include <chrono>
-#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <limits>
-#include <random>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 
 using namespace score;
 
@@ -30,22 +23,6 @@ const std::string kDefaultFile =
     "tao \r\n45\r\n12\r\n"
     "tao\r\n34\r\n100\r\n"
     "tao\r\n3\r\n100\r\n";
-
-ScoreTable tenRecords()
-{
-    return ScoreTable{{
-        {"一二三四五六七八九", std::numeric_limits<std::int32_t>::max(), -1},
-        {"小vu", 999999, 100},
-        {"", 5000, 0},
-        {"tao ", 4999, -77},
-        {" lead", 1200, 3},
-        {"1234567890123456789", 1200, 2},
-        {"Kent Mossy", 3, -2147483647 - 1},
-        {"x", 0, 5},
-        {"y", -15, 12},
-        {"z", std::numeric_limits<std::int32_t>::min(), 1},
-    }};
-}
 
 } // namespace
 
@@ -134,59 +111,6 @@ TEST(ScoreSave, APathThatIsAFolderReportsTheFailureAndLeavesNothingBehind)
     std::filesystem::create_directory(path);
     EXPECT_FALSE(saveScores(path, defaultScoreTable()));
     EXPECT_TRUE(std::filesystem::is_directory(path));
-    EXPECT_EQ(folder.listing(), "score.txt;");
-}
-
-TEST(ScoreSave, AnInterruptionAtAnyMomentLeavesOneWholeListAndNoLitter)
-{
-    ScoreTestFolder folder;
-    const std::string path = folder.path("score.txt");
-    const ScoreTable lists[2] = {defaultScoreTable(), tenRecords()};
-    const std::string files[2] = {formatScores(lists[0]), formatScores(lists[1])};
-    // What a save cut off may leave: its temporary, "score.txt.saving-" and six characters.
-    const auto isScoreFileAndAtMostATemporary = [](const std::string& listing) {
-        return listing == "score.txt;" ||
-               (listing.size() == 34 && listing.rfind("score.txt;score.txt.saving-", 0) == 0 && listing.back() == ';');
-    };
-    ASSERT_TRUE(saveScores(path, lists[0]));
-
-    // A fixed seed, so a failing round can be replayed as far as timing allows.
-    std::mt19937 random(20261208);
-    // Up to 8 ms: a save, lock and all, must be able to finish also in a sanitizer build.
-    std::uniform_int_distribution<int> delay(1, 8000);
-    int roundsEndingOnTheSecondList = 0;
-    for (int round = 0; round < 300; ++round) {
-        // Two savers at once, so that they also meet each other, each alternating the lists.
-        pid_t savers[2];
-        for (int saver = 0; saver < 2; ++saver) {
-            savers[saver] = fork();
-            if (savers[saver] == 0) {
-                // As the game saves: under the lock that keeps other copies out meanwhile.
-                for (int i = saver;; ++i) {
-                    const files::FileLock lock(path);
-                    (void)saveScores(path, lists[(i + 1) % 2]);
-                }
-            }
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
-        for (const pid_t saver : savers) {
-            if (saver > 0) {
-                ::kill(saver, SIGKILL);
-                ::waitpid(saver, nullptr, 0);
-            }
-        }
-        ASSERT_TRUE(savers[0] > 0 && savers[1] > 0) << "fork failed";
-
-        const std::string bytes = readWholeFile(path);
-        ASSERT_TRUE(bytes == files[0] || bytes == files[1]) << "round " << round << ": " << bytes.size() << " bytes";
-        roundsEndingOnTheSecondList += bytes == files[1];
-        const std::string listing = folder.listing();
-        ASSERT_TRUE(isScoreFileAndAtMostATemporary(listing)) << "round " << round << ": " << listing;
-    }
-    EXPECT_GT(roundsEndingOnTheSecondList, 0) << "no save ever got done before its kill";
-
-    ASSERT_TRUE(saveScores(path, lists[1]));
-    EXPECT_EQ(readWholeFile(path), files[1]);
     EXPECT_EQ(folder.listing(), "score.txt;");
 }
 

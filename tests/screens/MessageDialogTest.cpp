@@ -8,6 +8,9 @@
 #include <QSet>
 #include <memory>
 #include <QPushButton>
+#include <QGuiApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <gtest/gtest.h>
 
 using platform::IDOK;
@@ -97,7 +100,7 @@ TEST(MessageDialogs, ShowTheirOwnPictureBesideTheMessage)
         EXPECT_GT(colours.size(), 8);
         // The picture lies inside the dialog; the centred message starts right of it (the
         // message's box reaches under the picture's edge, the text does not).
-        EXPECT_TRUE(dialog->rect().contains(picture->geometry()));
+        EXPECT_TRUE(dialog->rect().contains(picture->geometry())) << "DBG " << dialog->rect().width() << "x" << dialog->rect().height() << " pic " << picture->geometry().x() << "," << picture->geometry().y() << " " << picture->geometry().width() << "x" << picture->geometry().height() << " font " << dialog->font().family().toStdString() << " platform=" << QGuiApplication::platformName().toStdString() << " zh=" << QFontDatabase::families(QFontDatabase::SimplifiedChinese).join(",").toStdString() << " all=" << QFontDatabase::families().join(",").toStdString() << " info=" << QFontInfo(dialog->font()).family().toStdString() << " " << dialog->units().baseX() << "/" << dialog->units().baseY();
         QLabel* message = dialog->label(MessageDialog::kMessageId);
         const int textLeft = message->geometry().center().x() -
                              QFontMetrics(message->font()).horizontalAdvance(message->text()) / 2;

@@ -30,6 +30,7 @@ void ModalScript::run(const std::function<void()>& trigger)
 {
     running_ = true;
     lastTop_ = nullptr;
+    candidate_ = nullptr;
     QTimer::singleShot(0, &timerContext_, [this] { poll(); });
     trigger();
     running_ = false;
@@ -44,7 +45,12 @@ void ModalScript::poll()
     QTimer::singleShot(5, &timerContext_, [this] { poll(); });
 
     QWidget* top = QApplication::activeModalWidget();
-    if (!top || !top->isVisible() || top == lastTop_)
+    // A dialog is answered once it has stayed on top for one poll: the owner of a dialog that
+    // has just closed is on top for a moment, until the loop of the closed one has ended, and
+    // may close itself then (on a real window system that moment can reach a poll).
+    const bool settled = top == candidate_;
+    candidate_ = top;
+    if (!top || !top->isVisible() || top == lastTop_ || !settled)
         return;
     lastTop_ = top;
     if (steps_.empty() && fallback_) {

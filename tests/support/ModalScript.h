@@ -34,6 +34,7 @@ private:
     std::deque<Step> steps_;
     Step fallback_;
     QPointer<QWidget> lastTop_;
+    QPointer<QWidget> candidate_;
     QStringList unexpected_;
     bool running_ = false;
     // Pending polls end with the script.

@@ -7,6 +7,7 @@
 #include <QAbstractEventDispatcher>
 #include <QColor>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QImage>
 #include <QTimerEvent>
 #include <gtest/gtest.h>
@@ -17,6 +18,14 @@ namespace ticker_probe {
 inline bool scrolling(widgets::TickerControl& ticker)
 {
     return !QAbstractEventDispatcher::instance()->registeredTimers(&ticker).isEmpty();
+}
+
+// Whether the window system knows no pointer but the test's synthetic moves. A real one (the
+// Windows build's tests under Wine) tracks the system's own pointer, elsewhere on the screen,
+// and tells the window it was left: a test of leaving the window then proves nothing.
+inline bool onlySyntheticPointer()
+{
+    return QGuiApplication::platformName() == QLatin1String("offscreen");
 }
 
 // The strip's timer ticked by hand, so that no event loop needs to run in between.

@@ -12,9 +12,11 @@
 #include <future>
 #include <gtest/gtest.h>
 #include <memory>
-#include <sys/stat.h>
 #include <thread>
+#ifndef _WIN32
+#include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 using namespace widgets;
 
@@ -176,6 +178,8 @@ TEST(TipsFile, IsReadWholeAndABoundlessOneEndsAtAWholeSegment)
     EXPECT_EQ(read->find('x'), std::string::npos);
 }
 
+// Pipes and devices at a file's name are POSIX's; the Windows file layer's own tests refuse them.
+#ifndef _WIN32
 TEST(TipsFile, APipeOrADeviceInItsPlaceIsNoTipsFile)
 {
     QTemporaryDir dir;
@@ -219,4 +223,4 @@ TEST(TipsFile, APipeOrADeviceInItsPlaceIsNoTipsFile)
     EXPECT_GT(texts, 0);
     EXPECT_GT(none, 0);
 }
-
+#endif

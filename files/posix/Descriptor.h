@@ -1,5 +1,6 @@
 #pragma once
-// An open file descriptor, closed on every way out.
+// An open file descriptor, closed on every way out. Only the POSIX implementation uses it; the
+// headers the rest of the game includes show no descriptor.
 
 #include <unistd.h>
 

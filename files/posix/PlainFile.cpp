@@ -1,6 +1,6 @@
 #include "files/PlainFile.h"
 
-#include "files/Descriptor.h"
+#include "files/posix/Descriptor.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,6 +9,10 @@
 
 namespace files {
 
+namespace {
+
+// Opens `path` for reading without waiting and keeps it only if the open descriptor is a plain
+// file, so nothing swapped in between a check and the open gets through. -1 otherwise.
 int openPlainFile(const std::string& path)
 {
     // O_NONBLOCK: opening a pipe would otherwise wait for a writer.
@@ -18,6 +22,8 @@ int openPlainFile(const std::string& path)
         return -1;
     return fd.release();
 }
+
+} // namespace
 
 std::optional<std::string> readPlainFile(const std::string& path, std::size_t limit, bool* cutOff)
 {

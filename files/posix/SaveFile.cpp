@@ -1,7 +1,7 @@
 #include "files/SaveFile.h"
 
-#include "files/Descriptor.h"
 #include "files/Paths.h"
+#include "files/posix/Descriptor.h"
 
 #include <cerrno>
 #include <cstdio>

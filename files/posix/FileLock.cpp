@@ -1,6 +1,7 @@
 #include "files/FileLock.h"
 
 #include "files/Paths.h"
+#include "files/posix/Descriptor.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -14,15 +15,22 @@ FileLock::FileLock(const std::string& path)
     std::string target = path;
     if (path.empty() || !followLinks(target))
         return;
-    folder_.reset(::open(directoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC));
+    Descriptor folder(::open(directoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC));
     const auto giveUp = std::chrono::steady_clock::now() + kLockPatience;
     // A blocking flock could wait for ever; asking again every few milliseconds cannot.
-    while (folder_.isOpen() && ::flock(folder_.get(), LOCK_EX | LOCK_NB) != 0) {
+    while (folder.isOpen() && ::flock(folder.get(), LOCK_EX | LOCK_NB) != 0) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= giveUp)
-            folder_.reset(-1);
+            folder.reset(-1);
         else
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
+    handle_ = folder.release();
+}
+
+FileLock::~FileLock()
+{
+    // Closing the folder gives the lock back.
+    Descriptor folder{int(handle_)};
 }
 
 } // namespace files
