@@ -22,7 +22,7 @@ deps:
 	@bash tools/install-deps.sh
 
 windows:
-	JOBS=$(JOBS) bash tools/windows/build.sh $(BUILD_DIR) $(WINDOWS_BUILD_DIR)
+	JOBS=$(JOBS) CMAKE_FLAGS="$(CMAKE_FLAGS)" bash tools/windows/build.sh $(BUILD_DIR) $(WINDOWS_BUILD_DIR)
 
 windows-test: windows
 	JOBS=$(JOBS) bash tools/windows/test.sh $(WINDOWS_BUILD_DIR)

@@ -13,8 +13,8 @@ options=(-xplatform win32-g++ -qt-host-path /usr -release -shared -no-icu -no-db
 # The Debian source lacks the tablet header the Windows platform plugin would otherwise need.
 cmake_options=(-DCMAKE_TOOLCHAIN_FILE="$here/mingw64.cmake"
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DFEATURE_tabletevent=OFF)
-key="$(printf '%s\n' "$version" "${options[@]}" "${cmake_options[@]}" | cat - "$here/mingw64.cmake" \
-  | sha256sum | cut -c1-12)"
+compiler="$(x86_64-w64-mingw32-g++-posix --version | head -n1)"
+key="$(printf '%s\n' "$version" "$compiler" "${options[@]}" "${cmake_options[@]}" | sha256sum | cut -c1-12)"
 cache="${QT_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dushihuolang}"
 prefix="$cache/qt-${version%%+*}-win64-$key"
 
@@ -26,16 +26,18 @@ fi
 # The source package, from the same archive as the machine's binary packages: a deb-src entry is
 # made from each of the machine's own deb entries. apt checks the signatures and the hashes.
 if ! apt-get source --print-uris "qt6-base=$version" >/dev/null 2>&1; then
+  if [ "$(id -u)" -eq 0 ]; then as_root=(); else as_root=(sudo); fi
   for f in /etc/apt/sources.list.d/*.sources; do
     [ -f "$f" ] || continue
     case "$f" in *-src.sources) continue ;; esac
     grep -q '^Types:.*\bdeb\b' "$f" || continue
-    sed -E 's/^Types:.*/Types: deb-src/' "$f" >"${f%.sources}-src.sources"
+    sed -E 's/^Types:.*/Types: deb-src/' "$f" | "${as_root[@]}" tee "${f%.sources}-src.sources" >/dev/null
   done
   if [ -f /etc/apt/sources.list ]; then
-    sed -nE 's/^deb (.*)/deb-src \1/p' /etc/apt/sources.list >/etc/apt/sources.list.d/from-list-src.list
+    sed -nE 's/^deb (.*)/deb-src \1/p' /etc/apt/sources.list |
+      "${as_root[@]}" tee /etc/apt/sources.list.d/from-list-src.list >/dev/null
   fi
-  apt-get update -qq
+  "${as_root[@]}" apt-get update -qq
 fi
 
 work="$cache/work-$key"
