@@ -1,8 +1,8 @@
 #include "files/PlainFile.h"
 
+#include "files/ReadUpTo.h"
 #include "files/posix/Descriptor.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -30,27 +30,17 @@ std::optional<std::string> readPlainFile(const std::string& path, std::size_t li
     Descriptor fd(openPlainFile(path));
     if (!fd.isOpen())
         return std::nullopt;
-    // In pieces, so that the bound costs no memory a small file does not need. One byte past
-    // the bound tells whether the file goes on beyond it.
-    const std::size_t wanted = limit + 1;
-    std::string bytes;
-    char piece[16384];
-    while (bytes.size() < wanted) {
-        // The descriptor stays non-blocking: a "plain" file that has nothing yet (such as
-        // /proc/kmsg) says so instead of waiting.
-        const ssize_t n = ::read(fd.get(), piece, std::min(sizeof piece, wanted - bytes.size()));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        bytes.append(piece, std::size_t(n));
-    }
-    if (cutOff)
-        *cutOff = bytes.size() > limit;
-    bytes.resize(std::min(bytes.size(), limit));
-    return bytes;
+    return readUpTo(limit, cutOff, [&](char* into, std::size_t most) -> std::optional<std::size_t> {
+        for (;;) {
+            // The descriptor stays non-blocking: a "plain" file that has nothing yet (such as
+            // /proc/kmsg) says so instead of waiting.
+            const ssize_t n = ::read(fd.get(), into, most);
+            if (n >= 0)
+                return std::size_t(n);
+            if (errno != EINTR)
+                return std::nullopt;
+        }
+    });
 }
 
 } // namespace files

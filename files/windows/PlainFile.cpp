@@ -1,8 +1,7 @@
 #include "files/PlainFile.h"
 
+#include "files/ReadUpTo.h"
 #include "files/windows/Win32.h"
-
-#include <algorithm>
 
 namespace files {
 
@@ -26,23 +25,12 @@ std::optional<std::string> readPlainFile(const std::string& path, std::size_t li
     // Checked before the first read: reading a pipe or a console would wait for its writer.
     if (!win32::retryWhileHeld(open, win32::heldByAnother) || !win32::isPlainFile(file.get()))
         return std::nullopt;
-    // In pieces, so that the bound costs no memory a small file does not need. One byte past
-    // the bound tells whether the file goes on beyond it.
-    const std::size_t wanted = limit + 1;
-    std::string bytes;
-    char piece[16384];
-    while (bytes.size() < wanted) {
+    return readUpTo(limit, cutOff, [&](char* into, std::size_t most) -> std::optional<std::size_t> {
         DWORD n = 0;
-        if (!::ReadFile(file.get(), piece, DWORD(std::min(sizeof piece, wanted - bytes.size())), &n, nullptr))
+        if (!::ReadFile(file.get(), into, DWORD(most), &n, nullptr))
             return std::nullopt;
-        if (n == 0)
-            break;
-        bytes.append(piece, std::size_t(n));
-    }
-    if (cutOff)
-        *cutOff = bytes.size() > limit;
-    bytes.resize(std::min(bytes.size(), limit));
-    return bytes;
+        return std::size_t(n);
+    });
 }
 
 } // namespace files
