@@ -23,6 +23,8 @@ public:
     explicit GameRandom(std::uint32_t seed);
 
     std::int32_t roll(std::int32_t n) override;
+    // Where the sequence stands: GameRandom(state()) draws on exactly as this one would.
+    std::uint32_t state() const { return state_; }
 
 private:
     std::uint32_t state_ = 0;

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-300}"
 build="${FUZZ_BUILD_DIR:-build-fuzz}"
-targets=(score_file tips_file parse_int32)
+targets=(score_file tips_file saved_game parse_int32)
 
 cmake -S fuzz -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build" -j"${JOBS:-2}"

@@ -393,18 +393,3 @@ TEST(ScoreWindows, AFolderWithAChineseNameHoldsTheList)
     EXPECT_FALSE(saveScores(gbk, tenRecords()));
     EXPECT_EQ(folder.listing(), u8"货郎测试;");
 }
-
-TEST(ScoreWindows, PathsTakeEitherSeparatorAndTheDataFolderRoams)
-{
-    EXPECT_EQ(files::directoryOf("C:\\Users\\tao\\score.txt"), "C:\\Users\\tao");
-    EXPECT_EQ(files::directoryOf("C:/Users/tao\\dushihuolang/score.txt"), "C:/Users/tao\\dushihuolang");
-    EXPECT_EQ(files::directoryOf("C:\\score.txt"), "C:\\");
-    EXPECT_EQ(files::directoryOf("C:score.txt"), "C:");
-    EXPECT_EQ(files::directoryOf("\\\\server\\share\\score.txt"), "\\\\server\\share");
-    EXPECT_EQ(files::directoryOf("score.txt"), ".");
-
-    const wchar_t* roaming = ::_wgetenv(L"APPDATA");
-    ASSERT_NE(roaming, nullptr);
-    EXPECT_EQ(files::userDataFolder(), utf8(roaming));
-    EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::u8path(files::userDataFolder())));
-}
