@@ -7,6 +7,7 @@
 #include "platform/Gbk.h"
 #include "platform/MessageBox.h"
 #include "rules/Random.h"
+#include "screens/GameKeeper.h"
 #include "screens/ScoreKeeper.h"
 #include "screens/StartDialog.h"
 
@@ -41,7 +42,10 @@ int GameApp::run(const char* programPath)
     screens::ScoreKeeper scores(platform::scoreFilePath());
     // One sequence of dice for the whole run.
     rules::GameRandom random;
-    screens::StartDialog startScreen(scores, [&random] { return screens::StartDialog::playGameInWindow(random); });
+    screens::GameKeeper games(platform::savedGamePath());
+    screens::StartDialog startScreen(
+        scores, [&random](const screens::GameStart& start) { return screens::StartDialog::playGameInWindow(random, start); },
+        &games);
     startScreen.runModal();
     // The start screen was the whole program; its result is not looked at.
     return 0;

@@ -40,6 +40,12 @@ QString scoreFilePath(const QString& programDir)
     return fromSystemPath(dataFolder) + QStringLiteral("/dushihuolang/score.txt");
 }
 
+QString savedGamePath(const QString& programDir)
+{
+    const QString list = scoreFilePath(programDir);
+    return list.isEmpty() ? list : QFileInfo(list).dir().filePath(QStringLiteral("savedgame.txt"));
+}
+
 std::string systemPath(const QString& path)
 {
 #ifdef Q_OS_WIN

@@ -16,6 +16,9 @@ QString tipsFilePath(const QString& programDir = QCoreApplication::applicationDi
 // The folder of an installed copy's list may not exist yet: it is made when the list is saved.
 QString scoreFilePath(const QString& programDir = QCoreApplication::applicationDirPath());
 
+// The game in progress, beside the list wherever the list lives.
+QString savedGamePath(const QString& programDir = QCoreApplication::applicationDirPath());
+
 // A path as files/ takes it: the system's bytes on POSIX, UTF-8 on Windows (whose wide file
 // functions then take any name, whatever the user's code page).
 std::string systemPath(const QString& path);

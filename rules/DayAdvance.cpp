@@ -6,7 +6,6 @@ namespace rules {
 
 namespace {
 
-constexpr std::int32_t kGameDays = 40;
 constexpr std::int32_t kBeatingDebt = 100000; // a debt above this brings the village boys
 constexpr std::int32_t kBeatingDamage = 20;
 
@@ -72,10 +71,15 @@ void beatingForDebt(GameState& state, GameHost& host)
     showFigures(state, host, {Figure::Health});
 }
 
+void showDayCaption(const GameState& state, GameHost& host)
+{
+    host.setDayCaption("都市货郎(" + std::to_string(kGameDays - state.daysLeft) + "/40天)");
+}
+
 void countDay(GameState& state, GameHost& host)
 {
     --state.daysLeft;
-    host.setDayCaption("都市货郎(" + std::to_string(kGameDays - state.daysLeft) + "/40天)");
+    showDayCaption(state, host);
     if (state.daysLeft == 1)
         host.showMessage(MessageDialog::Diary, "俺明天回家乡，快把全部货物卖掉。");
     if (state.daysLeft == 0) {
@@ -170,6 +174,16 @@ void beginGame(GameState& state, GameHost& host, RandomSource& random)
     rollPrices(state, random, kMarketRemovals);
     applyInterest(state, host);
     rebuildMarketList(state, host);
+}
+
+void resumeGame(const GameState& state, GameHost& host)
+{
+    showFigures(state, host, {Figure::Cash, Figure::Savings, Figure::Debt, Figure::Health});
+    if (state.daysLeft < kGameDays)
+        showDayCaption(state, host);
+    host.marketRebuilt(state.offers);
+    for (std::size_t row = 0; row < state.holdings.size(); ++row)
+        host.roomRowChanged(RowChange::Inserted, int(row), state.holdings[row]);
 }
 
 void advanceDay(GameState& state, GameHost& host, RandomSource& random)

@@ -8,6 +8,9 @@
 
 namespace rules {
 
+// The days of a game; the caption counts the day as kGameDays - daysLeft.
+constexpr std::int32_t kGameDays = 40;
+
 // Every caller strikes three times, so one to three goods are missing.
 constexpr int kMarketRemovals = 3;
 
@@ -36,6 +39,10 @@ void runMoneyLoss(GameState& state, GameHost& host, RandomSource& random);
 
 // Health 100, the first displays and the opening market (no events on the opening day).
 void beginGame(GameState& state, GameHost& host, RandomSource& random);
+
+// A game read back from where it stood between two steps: every display, the day's caption
+// (none before the first ride), today's market and the room, and nothing rolled again.
+void resumeGame(const GameState& state, GameHost& host);
 
 // One station press: prices, interest, news, market, health, losses, the beating, the day
 // caption and the last-day messages. A death or the last day ends the game through the host,

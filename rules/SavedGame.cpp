@@ -1,5 +1,7 @@
 #include "rules/SavedGame.h"
 
+#include "rules/DayAdvance.h"
+
 #include <array>
 #include <charconv>
 #include <vector>
@@ -11,7 +13,6 @@ namespace {
 constexpr std::string_view kHeader = "dushihuolang saved game 1";
 constexpr std::int32_t kRoomCapacity = 100;
 constexpr std::int32_t kFullHealth = 100;
-constexpr std::int32_t kDays = 40;
 constexpr std::int32_t kMin = INT32_MIN;
 constexpr std::int32_t kMax = INT32_MAX;
 
@@ -23,6 +24,8 @@ int goodsIndex(const std::string& name)
     }
     return -1;
 }
+
+bool isLowerHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }
 
 // Walks the lines of a saved game, each "key value ...": any line that is not what it must
 // be at its place fails the whole reading.
@@ -63,6 +66,26 @@ public:
         return read;
     }
 
+    // The bytes written as hex digits after `key`.
+    bool hexBytes(std::string_view key, std::string& bytes, std::size_t most)
+    {
+        if (!next() || current_.substr(0, key.size()) != key)
+            return false;
+        std::string_view text = current_.substr(key.size());
+        if (text.empty())
+            return true;
+        if (text.front() != ' ' || text.size() % 2 != 1 || text.size() / 2 > most)
+            return false;
+        for (std::size_t i = 1; i < text.size(); i += 2) {
+            unsigned value = 0;
+            const auto [stop, error] = std::from_chars(text.data() + i, text.data() + i + 2, value, 16);
+            if (error != std::errc() || stop != text.data() + i + 2 || !isLowerHex(text[i]) || !isLowerHex(text[i + 1]))
+                return false;
+            bytes.push_back(char(value));
+        }
+        return true;
+    }
+
     bool atEnd() const { return rest_.empty(); }
 
 private:
@@ -100,12 +123,30 @@ bool readSort(Reader& reader, std::string_view key, ColumnSort& sort, int column
 
 } // namespace
 
+std::uint32_t listHash(std::string_view listFile)
+{
+    std::uint32_t hash = 2166136261u;
+    for (const char byte : listFile)
+        hash = (hash ^ static_cast<unsigned char>(byte)) * 16777619u;
+    return hash;
+}
+
 std::string formatSavedGame(const SavedGame& game)
 {
     const GameState& state = game.state;
     std::string out(kHeader);
     out += '\n';
-    writeLine(out, "ended", {game.ended ? 1 : 0});
+    out += "player";
+    if (!game.player.empty()) {
+        static const char kDigits[] = "0123456789abcdef";
+        out += ' ';
+        for (const char byte : game.player.substr(0, kSavedNameBytes)) {
+            out += kDigits[static_cast<unsigned char>(byte) >> 4];
+            out += kDigits[static_cast<unsigned char>(byte) & 15];
+        }
+    }
+    out += '\n';
+    writeLine(out, "ended", {game.ended ? 1 : 0, game.listBefore});
     writeLine(out, "dice", {game.diceState});
     writeLine(out, "cash", {state.cash});
     writeLine(out, "debt", {state.debt});
@@ -134,17 +175,20 @@ std::optional<SavedGame> parseSavedGame(std::string_view bytes)
     Reader reader(bytes);
     SavedGame game;
     GameState& state = game.state;
-    std::int64_t ended = 0, dice = 0, cash = 0, debt = 0, savings = 0, health = 0, days = 0, offers = 0, holdings = 0;
+    std::array<std::int64_t, 2> ended{};
+    std::int64_t dice = 0, cash = 0, debt = 0, savings = 0, health = 0, days = 0, offers = 0, holdings = 0;
     std::array<std::int64_t, 2> room{};
     std::array<std::int64_t, kGoodsCount> prices{};
-    if (!reader.line(kHeader) || !reader.number("ended", ended, 0, 1) || !reader.number("dice", dice, 0, UINT32_MAX) ||
+    if (!reader.line(kHeader) || !reader.hexBytes("player", game.player, kSavedNameBytes) ||
+        !reader.numbers("ended", ended, 0, UINT32_MAX) || ended[0] > 1 || (ended[0] == 0 && ended[1] != 0) || !reader.number("dice", dice, 0, UINT32_MAX) ||
         !reader.number("cash", cash, kMin, kMax) || !reader.number("debt", debt, kMin, kMax) ||
         !reader.number("savings", savings, kMin, kMax) || !reader.number("health", health, kMin, kFullHealth) ||
-        !reader.number("days-left", days, 0, kDays) || !reader.numbers("room", room, 0, kRoomCapacity) ||
+        !reader.number("days-left", days, 0, kGameDays) || !reader.numbers("room", room, 0, kRoomCapacity) ||
         room[1] != kRoomCapacity || !reader.numbers("prices", prices, 0, kMax) ||
         !reader.number("offers", offers, 0, kGoodsCount))
         return std::nullopt;
-    game.ended = ended == 1;
+    game.ended = ended[0] == 1;
+    game.listBefore = std::uint32_t(ended[1]);
     game.diceState = std::uint32_t(dice);
     state.cash = std::int32_t(cash);
     state.debt = std::int32_t(debt);

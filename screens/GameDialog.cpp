@@ -150,7 +150,7 @@ std::optional<std::int32_t> askWith(const rules::NumberQuestion& question)
 
 } // namespace
 
-GameDialog::GameDialog(rules::RandomSource& random, QWidget* owner)
+GameDialog::GameDialog(rules::GameRandom& random, QWidget* owner)
     : TemplateDialog(kGameTemplate, owner)
     , random_(random)
 {
@@ -168,9 +168,18 @@ GameDialog::GameDialog(rules::RandomSource& random, QWidget* owner)
     };
     for (const auto& [id, handler] : commands)
         connect(button(id), &QPushButton::clicked, this, handler);
-    connect(button(kBank), &QPushButton::clicked, this, [this] { rules::openBank(state_, *this); });
-    connect(button(kHospital), &QPushButton::clicked, this, [this] { rules::openHospital(state_, *this); });
-    connect(button(kPostOffice), &QPushButton::clicked, this, [this] { rules::openPostOffice(state_, *this); });
+    connect(button(kBank), &QPushButton::clicked, this, [this] {
+        rules::openBank(state_, *this);
+        keepGame();
+    });
+    connect(button(kHospital), &QPushButton::clicked, this, [this] {
+        rules::openHospital(state_, *this);
+        keepGame();
+    });
+    connect(button(kPostOffice), &QPushButton::clicked, this, [this] {
+        rules::openPostOffice(state_, *this);
+        keepGame();
+    });
     connect(button(kAirport), &QPushButton::clicked, this, [this] { rules::openAirport(*this); });
     for (int id : kStationIds)
         connect(button(id), &QPushButton::clicked, this, &GameDialog::advanceDayOnStation);
@@ -197,9 +206,24 @@ bool GameDialog::initDialog()
     setUpLists();
     setUpDisplays();
     setUpTicker();
-    // Health 100, the first displays and the opening market; no events on the first day.
-    rules::beginGame(state_, *this, random_);
+    if (resumed_) {
+        state_ = resumed_->state;
+        marketSort_ = resumed_->marketSort;
+        roomSort_ = resumed_->roomSort;
+        random_ = rules::GameRandom(resumed_->diceState);
+        rules::resumeGame(state_, *this);
+    } else {
+        // Health 100, the first displays and the opening market; no events on the first day.
+        rules::beginGame(state_, *this, random_);
+    }
+    keepGame();
     return true;
+}
+
+void GameDialog::keepGame()
+{
+    if (keep_ && !endRequested_)
+        keep_(rules::SavedGame{state_, marketSort_, roomSort_, random_.state(), {}, false, 0});
 }
 
 void GameDialog::setUpLists()
@@ -251,6 +275,7 @@ void GameDialog::setUpTicker()
 void GameDialog::advanceDayOnStation()
 {
     rules::advanceDay(state_, *this, random_);
+    keepGame();
     if (endRequested_)
         done(*endRequested_ == rules::GameEnd::Ok ? IDOK : IDCANCEL);
 }
@@ -266,6 +291,7 @@ void GameDialog::OnBuy()
         roomList_->ensureRowVisible(0);
         roomList_->setFocus(Qt::OtherFocusReason);
     }
+    keepGame();
 }
 
 void GameDialog::OnSell()
@@ -276,6 +302,7 @@ void GameDialog::OnSell()
     rules::sellSelected(state_, *this);
     marketList_->ensureRowVisible(0);
     marketList_->setFocus(Qt::OtherFocusReason);
+    keepGame();
 }
 
 void GameDialog::OnBuyAll()
@@ -298,6 +325,7 @@ void GameDialog::OnColumnclick(ReportList* list, int column)
     rules::sortByColumn(state_, market ? rules::List::Market : rules::List::Room, market ? marketSort_ : roomSort_,
                         column);
     list->reorderRows(market ? cellsOfAll(state_.offers) : cellsOfAll(state_.holdings));
+    keepGame();
 }
 
 // ---- Drag and drop -----------------------------------------------------------

@@ -6,9 +6,11 @@
 #include "platform/TemplateDialog.h"
 #include "rules/GameHost.h"
 #include "rules/Random.h"
+#include "rules/SavedGame.h"
 
 #include <QPoint>
 #include <array>
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -50,10 +52,16 @@ public:
     static constexpr std::array<int, 10> kStationIds{1054, 1055, 1013, 1032, 1009, 1017, 1016, 1008, 1011, 1014};
 
     // The dice are the run's: a second game goes on where the first one's stopped.
-    explicit GameDialog(rules::RandomSource& random, QWidget* owner = nullptr);
+    explicit GameDialog(rules::GameRandom& random, QWidget* owner = nullptr);
     ~GameDialog() override;
 
     const rules::GameState& state() const { return state_; }
+
+    // Before the window opens: it shows `game` as it stood, dice and all, instead of a new game.
+    void resumeFrom(const rules::SavedGame& game) { resumed_ = game; }
+    // Hands the game to `keep` when the window has opened and after every step that changed it
+    // (a station press with its events, a trade, a service, a sort), unless that step ended it.
+    void keepWith(std::function<void(const rules::SavedGame&)> keep) { keep_ = std::move(keep); }
 
     platform::ReportList* marketList() const { return marketList_; }
     platform::ReportList* roomList() const { return roomList_; }
@@ -105,7 +113,11 @@ private:
     void requestEndOfGame(rules::GameEnd result) override;
 
     rules::GameState state_;
-    rules::RandomSource& random_;
+    void keepGame();
+
+    rules::GameRandom& random_;
+    std::optional<rules::SavedGame> resumed_;
+    std::function<void(const rules::SavedGame&)> keep_;
     platform::ReportList* marketList_ = nullptr;
     platform::ReportList* roomList_ = nullptr;
     widgets::TickerControl* ticker_ = nullptr;

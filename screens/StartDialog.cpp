@@ -4,16 +4,23 @@
 #include "platform/Gbk.h"
 #include "platform/Resources.h"
 #include "platform/SystemMenu.h"
+#include "rules/DayAdvance.h"
 #include "rules/EndOfGame.h"
+#include "score/ScoreFile.h"
+#include "score/ScoreName.h"
 #include "screens/AboutDialog.h"
 #include "screens/GameDialog.h"
+#include "screens/GameKeeper.h"
 #include "screens/HighScoreDialog.h"
 #include "screens/NewsDialog.h"
+#include "screens/ResumeDialog.h"
 #include "screens/ScoreKeeper.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
+#include <algorithm>
 
 using namespace platform;
 
@@ -48,18 +55,27 @@ constexpr int kAboutCommand = 0x0010;
 // The game's author does not play it.
 constexpr const char* kReservedName = "柏青崖";
 
-rules::GameState StartDialog::playGameInWindow(rules::RandomSource& random)
+rules::GameState StartDialog::playGameInWindow(rules::GameRandom& random, const GameStart& start)
 {
     GameDialog window(random);
+    if (start.resumed)
+        window.resumeFrom(*start.resumed);
+    if (start.keeper) {
+        window.keepWith([&start](rules::SavedGame game) {
+            game.player = start.player;
+            start.keeper->keep(game);
+        });
+    }
     window.runModal();
     return window.state();
 }
 
-StartDialog::StartDialog(ScoreKeeper& scores, GameRunner playGame, QWidget* owner)
+StartDialog::StartDialog(ScoreKeeper& scores, GameRunner playGame, GameKeeper* games, QWidget* owner)
     : TemplateDialog(kStartTemplate, owner)
     , playerName_(QString::fromUtf8(kDefaultPlayerName))
     , scores_(scores)
     , playGame_(std::move(playGame))
+    , games_(games)
 {
     setWindowIcon(iconResource(kGameIcon));
     connect(button(kStartGame), &QPushButton::clicked, this, &StartDialog::onStartGame);
@@ -84,6 +100,9 @@ bool StartDialog::initDialog()
     nameBox->selectAll();
     nameEditsByTheirLabels(this);
     appendSystemMenuItem(this, kAboutCommand, aboutAction_->text());
+    // Over the start screen, once it shows.
+    if (games_)
+        QTimer::singleShot(0, this, &StartDialog::offerUnfinishedGame);
     return true;
 }
 
@@ -101,32 +120,76 @@ void StartDialog::onStartGame()
         return;
     }
     NewsDialog(utf8ToGbk("雄心勃勃的") + name + utf8ToGbk("来到了北京!发财是唯一的目标!")).runModal();
-    reportResult(playGame_());
+    reportResult(playGame_(GameStart{nullptr, games_, name}));
 }
 
 // The name is read again: it is the box's, not the one the game started with.
-void StartDialog::reportResult(const rules::GameState& closedGame)
+void StartDialog::reportResult(const rules::GameState& closedGame, const std::optional<std::string>& player)
 {
-    const rules::GameResult result = rules::endOfGame(closedGame, nameInBox());
+    const std::string name = player ? *player : nameInBox();
+    const rules::GameResult result = rules::endOfGame(closedGame, name);
     finalWealth_ = result.finalWealth;
+    // Marked ended on disk before the result goes anywhere, and gone once it is there.
+    rules::SavedGame ended{closedGame, {}, {}, 0, name, true, 0};
     if (result.sentHomeNews) {
+        if (games_)
+            games_->discard();
         NewsDialog(*result.sentHomeNews).runModal();
         return;
     }
     scores_.load();
-    showScores(scores_.insert(nameInBox(), finalWealth_, closedGame.health).value_or(0));
+    ended.listBefore = rules::listHash(score::formatScores(scores_.table()));
+    if (games_)
+        games_->keep(ended);
+    const int row = scores_.insert(name, finalWealth_, closedGame.health).value_or(0);
+    const bool saved = scores_.saveOrEndProcess();
+    if (games_)
+        games_->discard();
+    if (saved)
+        HighScoreDialog(scores_.table(), row).runModal();
+}
+
+void StartDialog::offerUnfinishedGame()
+{
+    bool setAside = false;
+    const std::optional<rules::SavedGame> game = games_->takeUnfinished(&setAside);
+    if (setAside)
+        NewsDialog(utf8ToGbk("上次没有玩完的游戏读不出来，已改名放在一旁。")).runModal();
+    if (!game)
+        return;
+    if (game->ended) {
+        settleEndedGame(*game);
+        return;
+    }
+    if (ResumeDialog(rules::kGameDays - game->state.daysLeft).runModal() == IDOK)
+        reportResult(playGame_(GameStart{&*game, games_, game->player}), game->player);
+    else
+        reportResult(game->state, game->player);
+}
+
+// The process ended between the mark and the end of the file: the result is on the list
+// unless the list is still as it was before, or lacks the result.
+void StartDialog::settleEndedGame(const rules::SavedGame& game)
+{
+    const rules::GameResult result = rules::endOfGame(game.state, game.player);
+    if (!result.sentHomeNews) {
+        scores_.load();
+        const score::ScoreEntry entry{score::storableName(game.player), result.finalWealth, game.state.health};
+        const score::ScoreTable& table = scores_.table();
+        const bool counted = rules::listHash(score::formatScores(table)) != game.listBefore &&
+                             std::find(table.begin(), table.end(), entry) != table.end();
+        if (!counted)
+            scores_.insert(game.player, result.finalWealth, game.state.health);
+        scores_.saveOrEndProcess();
+    }
+    games_->discard();
 }
 
 void StartDialog::onShowScores()
 {
     scores_.load();
-    showScores(0);
-}
-
-void StartDialog::showScores(int highlightRow)
-{
     if (scores_.saveOrEndProcess())
-        HighScoreDialog(scores_.table(), highlightRow).runModal();
+        HighScoreDialog(scores_.table(), 0).runModal();
 }
 
 bool StartDialog::onSysCommand(int command)

@@ -5,18 +5,29 @@
 #include "platform/TemplateDialog.h"
 #include "rules/GameState.h"
 #include "rules/Random.h"
+#include "rules/SavedGame.h"
 
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QAction;
 
 namespace screens {
 
+class GameKeeper;
 class ScoreKeeper;
+
+// What a game starts from: a new game, or one read back (`resumed`); `keeper`, when there is
+// one, keeps it on disk under `player`'s name.
+struct GameStart {
+    const rules::SavedGame* resumed = nullptr;
+    GameKeeper* keeper = nullptr;
+    std::string player;
+};
 
 class StartDialog : public platform::TemplateDialog {
     Q_OBJECT
@@ -30,12 +41,13 @@ public:
     };
 
     // Plays one whole game and hands back the state its window closed with.
-    using GameRunner = std::function<rules::GameState()>;
+    using GameRunner = std::function<rules::GameState(const GameStart&)>;
     // The real game: the game window, run modally, drawing its dice from `random`.
-    static rules::GameState playGameInWindow(rules::RandomSource& random);
+    static rules::GameState playGameInWindow(rules::GameRandom& random, const GameStart& start);
 
-    // The list of results is `scores`'s, which outlives the screen.
-    explicit StartDialog(ScoreKeeper& scores, GameRunner playGame, QWidget* owner = nullptr);
+    // The list of results is `scores`'s, which outlives the screen. With `games`, every game is
+    // kept on disk while it runs, and an unfinished one is offered when the screen opens.
+    explicit StartDialog(ScoreKeeper& scores, GameRunner playGame, GameKeeper* games = nullptr, QWidget* owner = nullptr);
 
     // The result of the last game; 0 before the first.
     std::int32_t finalWealth() const { return finalWealth_; }
@@ -49,10 +61,13 @@ protected:
 private:
     void onStartGame();
     void onShowScores();
-    // Saves the list, then shows it; a list that cannot be saved ends the process instead.
-    void showScores(int highlightRow);
     void onShowAbout();
-    void reportResult(const rules::GameState& closedGame);
+    // The result of a closed game under `player`, or the name in the box when none is given.
+    void reportResult(const rules::GameState& closedGame, const std::optional<std::string>& player = std::nullopt);
+    // Once, as the screen opens: an unfinished game is offered; one that ended before its
+    // result was settled is settled now.
+    void offerUnfinishedGame();
+    void settleEndedGame(const rules::SavedGame& game);
     // The name as the box holds it now, in GBK.
     std::string nameInBox() const;
 
@@ -62,6 +77,7 @@ private:
     QString playerName_;
     ScoreKeeper& scores_;
     GameRunner playGame_;
+    GameKeeper* games_;
     QAction* aboutAction_ = nullptr;
 };
 

@@ -47,4 +47,33 @@ bool isPlainFile(HANDLE file, DWORD* attributes)
     return true;
 }
 
+HANDLE openLockFile(const std::string& path)
+{
+    std::wstring name;
+    if (path.empty() || !toWide(path + ".lock", name))
+        return INVALID_HANDLE_VALUE;
+    Handle file(::CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_HIDDEN, nullptr));
+    if (!file.isOpen() || ::GetFileType(file.get()) != FILE_TYPE_DISK)
+        return INVALID_HANDLE_VALUE;
+    return file.release();
+}
+
+bool tryLock(HANDLE lockFile)
+{
+    OVERLAPPED start {};
+    return ::LockFileEx(lockFile, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &start) != 0;
+}
+
+void unlockAndClose(std::intptr_t handle)
+{
+    if (handle == -1)
+        return;
+    const HANDLE file = reinterpret_cast<HANDLE>(handle);
+    // Closing would give the lock back too, but only when the system gets round to it.
+    OVERLAPPED start {};
+    ::UnlockFileEx(file, 0, 1, 0, &start);
+    ::CloseHandle(file);
+}
+
 } // namespace files::win32

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <thread>
 
@@ -48,6 +49,14 @@ std::string toUtf8(const wchar_t* wide);
 
 // Whether the open handle is a file on a disk and not a folder; its attributes when it is.
 bool isPlainFile(HANDLE file, DWORD* attributes = nullptr);
+
+// The lock file "<path>.lock" beside `path`, made when missing: every copy may open it to read
+// and write, none may delete it while any copy has it open. Invalid when it cannot be.
+HANDLE openLockFile(const std::string& path);
+// Takes its lock without waiting; GetLastError() tells why not.
+bool tryLock(HANDLE lockFile);
+// Gives the lock of a handle kept as a number (-1: none) back and closes it.
+void unlockAndClose(std::intptr_t handle);
 
 // Another copy reading the file, or a scanner looking at it, holds it for a moment.
 constexpr std::chrono::milliseconds kSharingPatience{1000};

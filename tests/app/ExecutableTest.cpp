@@ -489,6 +489,8 @@ TEST_F(ExecutableTest, AtTwiceTheScaleTheDisplaysShowTheirWholeFigures)
                                       double(area.width()) / shot.width(), double(area.height()) / shot.height()));
         }
         stopGame();
+        // The game stopped in its course is kept, and the next start would offer it.
+        QFile::remove(installFolder.filePath("savedgame.txt"));
     }
     ASSERT_EQ(litAreas.size(), 4u);
     for (int colour = 0; colour < 2; ++colour) {
@@ -551,6 +553,8 @@ TEST_F(ExecutableTest, TheMarketsNameColumnKeepsItsShareOfTheListAndFramesAreWho
         const QImage shot = screenshot(window.id);
         ASSERT_FALSE(shot.isNull());
         stopGame();
+        // The game stopped in its course is kept, and the next start would offer it.
+        QFile::remove(installFolder.filePath("savedgame.txt"));
         const auto x = [&](double units) { return int(std::lround(shot.width() * units / 412)); };
         const auto y = [&](double units) { return int(std::lround(shot.height() * units / 383)); };
 

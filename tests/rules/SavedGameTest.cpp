@@ -76,6 +76,7 @@ TEST(SavedGame, NothingButAWholeGameWithinTheGamesOwnRangesIsRead)
     game.state.holdings = {{GoodsCatalogue[2].name, 0, 3}, {GoodsCatalogue[1].name, 140, 97}};
     game.state.roomCount = 100;
     game.marketSort = {1, false};
+    game.player = "小vu";
     const std::string good = formatSavedGame(game);
     ASSERT_TRUE(parseSavedGame(good));
     EXPECT_EQ(formatSavedGame(*parseSavedGame(good)), good);
@@ -91,7 +92,10 @@ TEST(SavedGame, NothingButAWholeGameWithinTheGamesOwnRangesIsRead)
     };
     const std::pair<std::string, std::string> faults[] = {
         {"saved game 1", "saved game 2"},           // another version
-        {"ended 0", "ended 2"},                     //
+        {"ended 0 0", "ended 2 0"},                 //
+        {"ended 0 0", "ended 0 7"},                 // a list before the end of a game going on
+        {"player d0", "player D0"},                 // hex digits written another way
+        {"player d0a1", "player d0a"},              // half a byte
         {"dice 4000000000", "dice 4294967296"},     // beyond 32 bits
         {"debt 5400", "debt 2147483648"},           //
         {"debt 5400", "debt +5400"},                // a number written another way

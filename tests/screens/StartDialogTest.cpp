@@ -8,9 +8,12 @@
 #include "score/ScoreFile.h"
 #include "screens/AboutDialog.h"
 #include "screens/GameDialog.h"
+#include "screens/GameKeeper.h"
 #include "screens/HighScoreDialog.h"
 #include "screens/MessageDialog.h"
 #include "screens/NewsDialog.h"
+#include "screens/ResumeDialog.h"
+#include "widgets/SegmentDisplay.h"
 #include "screens/StartDialog.h"
 
 #include <QAction>
@@ -74,7 +77,7 @@ public:
     using GameAction = std::function<void(GameDialog&)>;
     using ListLook = std::function<void(HighScoreDialog&)>;
 
-    explicit ScreenFlow(ScoreKeeper& scores) : scores_(scores) {}
+    explicit ScreenFlow(ScoreKeeper& scores, GameKeeper* keeper = nullptr) : scores_(scores), keeper_(keeper) {}
 
     ScreenFlow& onStartScreen(Step step)
     {
@@ -101,12 +104,12 @@ public:
     int run(StartDialog::GameRunner game = {})
     {
         if (!game)
-            game = [this] { return StartDialog::playGameInWindow(random); };
+            game = [this](const GameStart& start) { return StartDialog::playGameInWindow(random, start); };
         int result = -1;
         ModalScript script;
         script.otherwise([this](QWidget* dialog) { respond(dialog); });
         script.run([&] {
-            StartDialog screen(scores_, std::move(game));
+            StartDialog screen(scores_, std::move(game), keeper_);
             result = screen.runModal();
             finalWealth = screen.finalWealth();
         });
@@ -118,6 +121,7 @@ public:
 
     std::vector<std::string> news;  // GBK, as shown
     std::vector<std::string> diary; // GBK, as shown
+    std::vector<std::string> resumeQuestions; // GBK, as shown
     QStringList boxes;
     QStringList aboutTitles;
     QStringList unexpected;
@@ -149,6 +153,11 @@ private:
             }
             if (window->isVisible())
                 pressKey(window, Qt::Key_Escape);
+            return;
+        }
+        if (qobject_cast<ResumeDialog*>(dialog)) {
+            resumeQuestions.push_back(gbkTextOf(dialog));
+            runNext(answers_, dialog);
             return;
         }
         if (qobject_cast<NewsDialog*>(dialog) || qobject_cast<MessageDialog*>(dialog)) {
@@ -192,6 +201,7 @@ private:
     }
 
     ScoreKeeper& scores_;
+    GameKeeper* keeper_;
     std::deque<Step> startScreenSteps_;
     std::deque<GameAction> games_;
     std::deque<ListLook> lists_;
@@ -482,7 +492,7 @@ TEST_F(StartDialogTest, AResultThatCannotBeSavedEndsTheProcessWithoutTheList)
 {
     ASSERT_TRUE(QDir(folder.path()).mkdir("score.txt")) << "a folder where the file should be";
     // The game runner stands in for a game that ended with 1 yuan.
-    const auto oneYuan = [] {
+    const auto oneYuan = [](const GameStart&) {
         rules::GameState state;
         state.cash = 1;
         state.debt = 0;
@@ -495,4 +505,120 @@ TEST_F(StartDialogTest, AResultThatCannotBeSavedEndsTheProcessWithoutTheList)
     EXPECT_EQ(flow.boxes, QStringList{QStringLiteral("Error: score file can not be opened.")});
     EXPECT_EQ(exitCodes, std::vector<int>{-1});
     EXPECT_EQ(flow.listsShown, 0);
+}
+
+TEST_F(StartDialogTest, AGameThatNeverEndedIsOfferedOnceAtItsDayAndGoesOnAsItStoodOrEndsAsLeaving)
+{
+    const QString kept = folder.filePath("savedgame.txt");
+    GameKeeper games(kept);
+    // Three rides and a purchase; the file as it stands then is what a killed process leaves.
+    QByteArray killedAt;
+    rules::SavedGame before;
+    QStringList marketBefore, roomBefore;
+    ScreenFlow first(scores, &games);
+    first.onStartScreen(press(Qt::Key_Return)).onStartScreen(press(Qt::Key_Escape));
+    first.answer(pressEnter());
+    first.inGame([&](GameDialog& window) {
+        for (int press = 0; press < 3; ++press)
+            pressStation(window, press);
+        clickRow(window.marketList(), 0);
+        clickControl(window, GameDialog::kBuy);
+        QFile file(kept);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the game is on disk while it runs";
+        killedAt = file.readAll();
+        before = *rules::parseSavedGame(killedAt.toStdString());
+        marketBefore = columnTexts(window.marketList(), 1);
+        roomBefore = columnTexts(window.roomList(), 2);
+    });
+    first.run();
+    EXPECT_FALSE(QFile::exists(kept)) << "a game that ended is gone";
+    ASSERT_EQ(before.state.daysLeft, 37);
+    ASSERT_GT(before.state.roomCount, 0) << "the purchase is kept";
+    const auto killed = [&] {
+        QFile file(kept);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(killedAt);
+    };
+
+    // Yes: the window as it stood, dice and all; then it ends as any game.
+    killed();
+    ScreenFlow resumed(scores, &games);
+    resumed.answer(pressEnter()).onStartScreen(press(Qt::Key_Escape));
+    resumed.inGame([&](GameDialog& window) {
+        EXPECT_EQ(window.controlText(GameDialog::kDayCaption), QStringLiteral("都市货郎(3/40天)"));
+        EXPECT_EQ(columnTexts(window.marketList(), 1), marketBefore);
+        EXPECT_EQ(columnTexts(window.roomList(), 2), roomBefore);
+        EXPECT_EQ(window.display(GameDialog::kCashDisplay)->text(), std::to_string(before.state.cash));
+        rules::SavedGame now = before;
+        now.state = window.state();
+        EXPECT_EQ(rules::formatSavedGame(now), killedAt.toStdString());
+    });
+    resumed.run();
+    EXPECT_EQ(resumed.resumeQuestions, std::vector<std::string>{"上次的游戏还没有结束（第3天）。接着玩吗？"});
+    EXPECT_EQ(resumed.news, std::vector<std::string>{sentHome("小vu")}) << "no welcome for a game that goes on";
+    EXPECT_FALSE(QFile::exists(kept));
+    EXPECT_TRUE(resumed.unexpected.isEmpty()) << joined(resumed.unexpected);
+
+    // No: it ends as leaving would, under the name it was played with, and is not offered again.
+    killed();
+    ScreenFlow declined(scores, &games);
+    declined.answer(press(Qt::Key_Escape)).onStartScreen(press(Qt::Key_Escape));
+    declined.run();
+    EXPECT_EQ(declined.news, std::vector<std::string>{sentHome("小vu")});
+    EXPECT_EQ(declined.gamesOpened, 0);
+    EXPECT_FALSE(QFile::exists(kept));
+    EXPECT_TRUE(declined.unexpected.isEmpty()) << joined(declined.unexpected);
+    ScreenFlow again(scores, &games);
+    again.onStartScreen(press(Qt::Key_Escape));
+    again.run();
+    EXPECT_TRUE(again.resumeQuestions.empty());
+    EXPECT_TRUE(again.unexpected.isEmpty()) << joined(again.unexpected);
+}
+
+TEST_F(StartDialogTest, AGameMarkedEndedIsCountedOnceAndABadOneIsSetAsideUnlessAnotherCopyPlaysIt)
+{
+    const QString kept = folder.filePath("savedgame.txt");
+    const auto write = [&](const std::string& bytes) {
+        QFile file(kept);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), qint64(bytes.size()));
+    };
+    const auto quietStart = [&](GameKeeper& games) {
+        ScreenFlow flow(scores, &games);
+        flow.onStartScreen(press(Qt::Key_Escape));
+        flow.run();
+        EXPECT_TRUE(flow.resumeQuestions.empty());
+        EXPECT_TRUE(flow.unexpected.isEmpty()) << joined(flow.unexpected);
+        return flow.news;
+    };
+    // Ended with 30000 yuan, the list as it stood then (the default) recorded with it.
+    rules::SavedGame ended;
+    ended.state.debt = 0;
+    ended.state.cash = 30000;
+    ended.player = "货郎";
+    ended.ended = true;
+    ended.listBefore = rules::listHash(score::formatScores(score::defaultScoreTable()));
+    GameKeeper games(kept);
+    for (int death = 0; death < 2; ++death) {
+        // Died before the list was saved, then after it: the result is there once either way.
+        write(rules::formatSavedGame(ended));
+        EXPECT_TRUE(quietStart(games).empty());
+        EXPECT_FALSE(QFile::exists(kept));
+        scores.load();
+        EXPECT_EQ(std::count(scores.table().begin(), scores.table().end(), score::ScoreEntry{"货郎", 30000, 100}), 1);
+        EXPECT_TRUE(scores.saveOrEndProcess());
+    }
+
+    // Another copy plays the game on disk: it is neither offered nor touched.
+    write(rules::formatSavedGame(rules::SavedGame{}).substr(0, 40));
+    {
+        GameKeeper otherCopy(kept);
+        ASSERT_TRUE(otherCopy.claim());
+        EXPECT_TRUE(quietStart(games).empty());
+        EXPECT_TRUE(QFile::exists(kept));
+    }
+    // Nobody does: the unreadable file is set aside beside itself, and the player told.
+    EXPECT_EQ(quietStart(games), std::vector<std::string>{"上次没有玩完的游戏读不出来，已改名放在一旁。"});
+    EXPECT_FALSE(QFile::exists(kept));
+    EXPECT_EQ(QFile(kept + ".bad").size(), 40);
 }
