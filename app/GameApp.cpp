@@ -12,6 +12,7 @@
 #include "screens/StartDialog.h"
 
 #include <QApplication>
+#include <cstdlib>
 
 namespace app {
 
@@ -36,6 +37,10 @@ int GameApp::run(const char* programPath)
     platform::stopActivationRequestsOnFocusMoves();
     platform::installAccessibility();
     installGameArtwork();
+    // The end of the desktop session (on Windows, its end message; elsewhere the session
+    // manager's quit): the game in progress is already on disk, and no dialog may hold up the
+    // logout, so the process ends here, and the game is not scored.
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, [] { std::_Exit(0); });
     // The desktop entry this program belongs to: its icon and name in the task list.
     QGuiApplication::setDesktopFileName(QStringLiteral("cn.dushihuolang.DushiHuolang"));
 

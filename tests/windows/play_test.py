@@ -88,15 +88,15 @@ class Game:
     def path(self, name):
         return os.path.join(self.folder, name)
 
-    def start(self):
+    def start(self, first_window=TITLE):
         set_dpi(self.dpi)
         environment = dict(os.environ)
         # Only what the folder itself holds: no DLL from anywhere else.
         environment.pop("WINEPATH", None)
         self.program = subprocess.Popen(["wine", self.path("dushihuolang.exe")], cwd=self.root, env=environment,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.start_screen = self.wait_for(lambda name, _: name == TITLE, 60)
-        self.test.assertTrue(self.start_screen, "the start screen did not get the keyboard")
+        self.test.assertTrue(self.wait_for(lambda name, _: name == first_window, 60), first_window + " did not open")
+        self.start_screen = xdotool("search", "--onlyvisible", "--name", "^" + TITLE + "$").split("\n")[0]
 
     def focused(self):
         """The window that has the keyboard: (name, id), or ("", "") when none."""
@@ -278,6 +278,36 @@ class WindowsGame(unittest.TestCase):
         game.keys("Return")
         self.assertEqual(game.end(), 255)
         self.assertTrue(os.path.isdir(game.path("score.txt")))
+
+
+    def test_a_killed_game_goes_on_and_the_end_of_the_session_scores_nothing(self):
+        game = Game(self, 96)
+        self.addCleanup(game.finish)
+        game.start()
+        window = game.enter_game()
+        game.keys(*["Tab"] * 9, "space")
+        time.sleep(1)
+        self.assertEqual(game.close_messages(window), window, "the ride did not come back to the game")
+        with open(game.path("savedgame.txt"), "rb") as kept:
+            ridden = kept.read()
+        self.assertIn(b"\ndays-left 39\n", ridden)
+
+        # Killed as a crash kills it; the next start asks, and yes opens the window as it stood.
+        game.program.kill()
+        game.program.wait()
+        game.start("上次的游戏")
+        game.screenshot("resume-question")
+        game.keys("Return")
+        window = game.wait_for(lambda name, w: name == TITLE and w != game.start_screen)
+        self.assertTrue(window, "the game window did not open again")
+        game.screenshot("resumed-window")
+
+        # The session ends: the process goes at once, with no dialog, and the game stays kept.
+        subprocess.run(["wineboot", "--end-session", "--force"], capture_output=True, timeout=60)
+        self.assertEqual(game.end(20), 0)
+        with open(game.path("savedgame.txt"), "rb") as kept:
+            self.assertEqual(kept.read(), ridden)
+        self.assertFalse(os.path.exists(game.path("score.txt")))
 
 
 if __name__ == "__main__":
