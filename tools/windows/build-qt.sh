@@ -14,7 +14,9 @@ options=(-xplatform win32-g++ -qt-host-path /usr -release -shared -no-icu -no-db
 cmake_options=(-DCMAKE_TOOLCHAIN_FILE="$here/mingw64.cmake"
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DFEATURE_tabletevent=OFF)
 compiler="$(x86_64-w64-mingw32-g++-posix --version | head -n1)"
-key="$(printf '%s\n' "$version" "$compiler" "${options[@]}" "${cmake_options[@]}" | sha256sum | cut -c1-12)"
+# Where the clone lies plays no part: the toolchain file is named without its folder.
+key="$(printf '%s\n' "$version" "$compiler" "${options[@]}" "${cmake_options[@]/#-DCMAKE_TOOLCHAIN_FILE=*/toolchain}" |
+  sha256sum | cut -c1-12)"
 cache="${QT_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dushihuolang}"
 prefix="$cache/qt-${version%%+*}-win64-$key"
 
