@@ -278,6 +278,25 @@ protected:
         EXPECT_EQ(program.exitCode(), 0);
     }
 
+    // Rides `days` days from the first station with keys alone and closes their messages with
+    // Enter, until the game window has the keyboard again.
+    bool rideWithKeys(const WindowOnScreen& gameWindow, int days)
+    {
+        if (!pressKeys({"Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab", "Tab"}))
+            return false;
+        const auto changed = [](const QString& from) { return [from](const WindowOnScreen& w) { return w.id != from; }; };
+        for (int ridden = 0; ridden < days; ++ridden) {
+            if (!pressKeys({"space"}))
+                return false;
+            for (WindowOnScreen now = waitForFocus(changed(gameWindow.id), 1000); !now.id.isEmpty();
+                 now = waitForFocus(changed(gameWindow.id), 1000)) {
+                pressKeys({"Return"});
+                waitForFocus(changed(now.id), 3000);
+            }
+        }
+        return focusedWindow().id == gameWindow.id;
+    }
+
     WindowOnScreen waitForNews()
     {
         return waitForFocus([](const WindowOnScreen& w) { return w.name == QStringLiteral("北京新闻"); });
@@ -681,4 +700,60 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
+}
+
+TEST_F(ExecutableTest, AKilledGameGoesOnAsItStoodAndAnotherCopyNeitherOffersNorWritesIt)
+{
+    startWindowManager();
+    startGame();
+    const WindowOnScreen played = enterAGame();
+    ASSERT_FALSE(played.id.isEmpty()) << "the game window did not get the keyboard";
+    ASSERT_TRUE(rideWithKeys(played, 3));
+    QFile kept(installFolder.filePath("savedgame.txt"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << "the game is kept beside the list";
+    const QByteArray killedAt = kept.readAll();
+    kept.close();
+    EXPECT_TRUE(killedAt.contains("\ndays-left 37\n"));
+    // The caption, the lists and the figures; the stations and the ticker move on their own.
+    const auto standing = [&](const WindowOnScreen& window) {
+        const QImage shot = screenshot(window.id);
+        const auto part = [&](int x, int y, int width, int height) {
+            return shot.copy(QRect(pointInWindow(window, x, y), pointInWindow(window, x + width, y + height)));
+        };
+        return std::make_pair(part(0, 0, 412, 190), part(0, 195, 165, 120));
+    };
+    const auto before = standing(played);
+    program.kill();
+    program.waitForFinished();
+
+    startGame();
+    ASSERT_FALSE(focusWindow(QStringLiteral("上次的游戏")).isEmpty()) << "the killed game is not offered";
+    ASSERT_TRUE(pressKeys({"Return"}));
+    const WindowOnScreen resumed = waitForFocus([&](const WindowOnScreen& w) {
+        return w.name == played.name && w.geometry.size() == played.geometry.size();
+    });
+    ASSERT_FALSE(resumed.id.isEmpty()) << "the game window did not come back";
+    QThread::msleep(300);
+    const auto after = standing(resumed);
+    EXPECT_FALSE(before.first.isNull());
+    EXPECT_TRUE(after.first == before.first) << "the caption and the lists as they stood";
+    EXPECT_TRUE(after.second == before.second) << "the figures as they stood";
+
+    // A second copy meanwhile opens its start screen without the question and leaves the file.
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(game, {});
+    const WindowOnScreen otherStart = waitForFocus([&](const WindowOnScreen& w) { return w.id != resumed.id; });
+    ASSERT_EQ(otherStart.name, played.name) << "the second copy's start screen did not get the keyboard";
+    QThread::msleep(500);
+    EXPECT_EQ(focusedWindow().id, otherStart.id) << "the second copy offered the game another copy plays";
+    ASSERT_TRUE(pressKeys({"Escape"}));
+    EXPECT_TRUE(second.waitForFinished(kToolTimeoutMs));
+
+    // The end of the session: the process ends at once, the game kept and not scored.
+    program.terminate();
+    EXPECT_TRUE(program.waitForFinished(3000)) << "the game held up the end of the session";
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), killedAt);
+    EXPECT_FALSE(QFile::exists(installFolder.filePath("score.txt")));
 }
