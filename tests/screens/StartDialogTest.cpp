@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,6 +30,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 #include <gtest/gtest.h>
 
 using platform::IDCANCEL;
@@ -623,4 +628,22 @@ TEST_F(StartDialogTest, AGameMarkedEndedIsCountedOnceAndABadOneIsSetAsideUnlessA
     EXPECT_EQ(quietStart(games), std::vector<std::string>{"上次没有玩完的游戏读不出来，已改名放在一旁。"});
     EXPECT_FALSE(QFile::exists(kept));
     EXPECT_EQ(QFile(kept + ".bad").size(), 40);
+
+    // Whatever else stands in its place is set aside as it is, and nothing makes the start wait.
+    std::vector<std::function<void()>> oddities{
+        [&] { write(""); },
+        [&] { write(rules::formatSavedGame(ended) + std::string(rules::kSavedGameReadLimit, ' ')); },
+        [&] { ASSERT_TRUE(QDir(folder.path()).mkdir("savedgame.txt")); },
+#ifdef Q_OS_UNIX
+        [&] { ASSERT_EQ(::mkfifo(QFile::encodeName(kept).constData(), 0600), 0); },
+        [&] { ASSERT_TRUE(QFile::link("/dev/zero", kept)); },
+#endif
+    };
+    for (std::size_t n = 0; n < oddities.size(); ++n) {
+        oddities[n]();
+        EXPECT_EQ(quietStart(games), std::vector<std::string>{"上次没有玩完的游戏读不出来，已改名放在一旁。"}) << n;
+        EXPECT_FALSE(QFileInfo::exists(kept) || QFileInfo(kept).isSymLink()) << n;
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList({"savedgame.txt.bad*"}, QDir::AllEntries | QDir::System).size(),
+              qsizetype(oddities.size() + 1));
 }
