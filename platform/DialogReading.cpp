@@ -1,5 +1,7 @@
 #include "platform/DialogReading.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <algorithm>
@@ -19,7 +21,41 @@ QList<QLabel*> textLabels(QWidget* dialog)
     return labels;
 }
 
+// A note that a screen reader speaks as it shows: never drawn, never reached by the pointer
+// or the keyboard.
+class SpokenNote : public QWidget {
+    Q_OBJECT
+public:
+    explicit SpokenNote(QWidget* window)
+        : QWidget(window)
+    {
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        resize(0, 0);
+    }
+
+    static QAccessibleInterface* interfaceFor(const QString&, QObject* object)
+    {
+        auto* note = qobject_cast<SpokenNote*>(object);
+        return note ? new QAccessibleWidget(note, QAccessible::Notification) : nullptr;
+    }
+};
+
 } // namespace
+
+void announce(QWidget* window, const QString& text)
+{
+    if (!QAccessible::isActive())
+        return;
+    static const bool installed = (QAccessible::installFactory(SpokenNote::interfaceFor), true);
+    (void)installed;
+    auto* note = window->findChild<SpokenNote*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!note)
+        note = new SpokenNote(window);
+    note->hide();
+    note->setAccessibleName(text);
+    note->show();
+}
 
 void describeWithTexts(QWidget* dialog)
 {
@@ -52,3 +88,5 @@ void nameEditsByTheirLabels(QWidget* dialog)
 }
 
 } // namespace platform
+
+#include "DialogReading.moc"

@@ -1,6 +1,7 @@
 #include "screens/GameDialog.h"
 
 #include "platform/Desktop.h"
+#include "platform/DialogReading.h"
 #include "platform/Gbk.h"
 #include "platform/ReportList.h"
 #include "platform/Resources.h"
@@ -274,10 +275,17 @@ void GameDialog::setUpTicker()
 
 void GameDialog::advanceDayOnStation()
 {
+    const int messagesBefore = messagesShown_;
     rules::advanceDay(state_, *this, random_);
     keepGame();
-    if (endRequested_)
+    if (endRequested_) {
         done(*endRequested_ == rules::GameEnd::Ok ? IDOK : IDCANCEL);
+        return;
+    }
+    // After a message a screen reader speaks the window with its caption as it comes back; a
+    // quiet day must tell the new day itself.
+    if (messagesShown_ == messagesBefore)
+        platform::announce(this, controlText(kDayCaption));
 }
 
 // ---- Trading ---------------------------------------------------------------
@@ -444,6 +452,7 @@ bool GameDialog::eventFilter(QObject* watched, QEvent* event)
 
 void GameDialog::showMessage(rules::MessageDialog dialog, const std::string& gbkText)
 {
+    ++messagesShown_;
     if (dialog == rules::MessageDialog::News)
         NewsDialog(gbkText).runModal();
     else

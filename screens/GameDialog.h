@@ -130,6 +130,8 @@ private:
     QPoint dragHotSpot_;
 
     std::optional<rules::GameEnd> endRequested_;
+    // News and diary messages so far, to tell a quiet day from one that spoke.
+    int messagesShown_ = 0;
 };
 
 } // namespace screens

@@ -175,6 +175,24 @@ class ScreenReaderTest(unittest.TestCase):
         display = self.control(window, name, Atspi.Role.LABEL, "Value")
         return text_of(display), display.get_current_value()
 
+    def close_messages(self):
+        """The day's messages, each spoken as it opens, closed until the game window is back;
+        how many there were."""
+        count = 0
+        while True:
+            message = wait_for(lambda: next((w for w in [self.application.get_child_at_index(i)
+                                                         for i in range(self.application.get_child_count())]
+                                             if w is not None and w.get_name() in ("北京新闻", "我在北京的岁月")
+                                             and w.get_state_set().contains(Atspi.StateType.ACTIVE)), None),
+                               timeout=1.5)
+            if message is None:
+                break
+            self.assertTrue(message.get_description(), "a message of the day is silent")
+            keys("Return")
+            count += 1
+        self.active_window("都市货郎记")
+        return count
+
     def test_1_the_name_field_and_the_welcome(self):
         self.assertEqual(self.name_field().get_name(), "输入您的大名：", "the name field has the focus, named")
         welcome, _ = self.enter_game()
@@ -229,24 +247,46 @@ class ScreenReaderTest(unittest.TestCase):
                 break
             keys("Tab")
         keys("space")
-        # The day's messages, each spoken as it opens, until the window is back.
-        while True:
-            message = wait_for(lambda: next((w for w in [self.application.get_child_at_index(i)
-                                                         for i in range(self.application.get_child_count())]
-                                             if w is not None and w.get_name() in ("北京新闻", "我在北京的岁月")
-                                             and w.get_state_set().contains(Atspi.StateType.ACTIVE)), None),
-                               timeout=1.5)
-            if message is None:
-                break
-            self.assertTrue(message.get_description(), "a message of the day is silent")
-            keys("Return")
-        self.active_window("都市货郎记")
+        self.close_messages()
         pump(0.5)
         debt, value = self.display(game, "欠 债")
         self.assertNotEqual(debt, "5400", "the debt grows over a day")
         self.assertEqual(value, int(debt))
         self.assertIn(("object:property-change:accessible-value", "欠 债"), changes, "the ride is heard")
         self.assertIn(("object:text-changed:insert", "欠 债"), changes)
+
+    def test_6_every_ride_tells_the_new_day_and_the_market_reads_as_today(self):
+        _, game = self.enter_game()
+        # What a reader speaks as it shows, wherever the focus is.
+        notes = []
+        listener = Atspi.EventListener.new(lambda event: notes.append(event.source.get_name()) if event.detail1
+                                           and event.source.get_role() == Atspi.Role.NOTIFICATION else None)
+        listener.register("object:state-changed:showing")
+        self.addCleanup(listener.deregister, "object:state-changed:showing")
+        market = self.control(game, "地铁门口的黑市", Atspi.Role.TREE)
+        for _ in range(12):
+            if self.focused().get_name() == "苹果园":
+                break
+            keys("Tab")
+        station = self.focused()
+        quiet_rides = 0
+        for day in range(1, 9):
+            notes.clear()
+            keys("space")
+            spoke = self.close_messages()
+            pump(0.5)
+            # After a message the window comes back with the day as its description.
+            self.assertEqual(notes, [] if spoke else ["都市货郎(%d/40天)" % day], "day %d" % day)
+            self.assertTrue(station.get_state_set().contains(Atspi.StateType.FOCUSED), "the focus left the station")
+            quiet_rides += not spoke
+
+            # The list as a reader walks it, cell by cell under the column titles, is today's market.
+            columns = market.get_n_columns()
+            cells = [market.get_child_at_index(i).get_name() for i in range(market.get_child_count())][columns:]
+            with open(os.path.join(self.folder, "savedgame.txt")) as kept:
+                offers = [line.split()[2] for line in kept if line.startswith("offer ")]
+            self.assertEqual([cell.split()[-1] for cell in cells[1::columns]], offers, "day %d" % day)
+        self.assertGreater(quiet_rides, 0, "eight rides and not one without a message")
 
     def still_answering(self):
         time.sleep(0.5)
