@@ -21,8 +21,7 @@ QList<QLabel*> textLabels(QWidget* dialog)
     return labels;
 }
 
-// A note that a screen reader speaks as it shows: never drawn, never reached by the pointer
-// or the keyboard.
+// A notification without words: never drawn, never reached by the pointer or the keyboard.
 class SpokenNote : public QWidget {
     Q_OBJECT
 public:
@@ -43,7 +42,7 @@ public:
 
 } // namespace
 
-void announce(QWidget* window, const QString& text)
+void retellWindow(QWidget* window)
 {
     if (!QAccessible::isActive())
         return;
@@ -53,7 +52,6 @@ void announce(QWidget* window, const QString& text)
     if (!note)
         note = new SpokenNote(window);
     note->hide();
-    note->setAccessibleName(text);
     note->show();
 }
 

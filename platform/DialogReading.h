@@ -2,7 +2,6 @@
 // What a screen reader says of a dialog when it opens, what it calls its edits, and what it
 // hears of a change that moves no focus.
 
-class QString;
 class QWidget;
 
 namespace platform {
@@ -16,9 +15,10 @@ void describeWithTexts(QWidget* dialog);
 // player reads it.
 void nameEditsByTheirLabels(QWidget* dialog);
 
-// A screen reader speaks `text` at once, wherever the keyboard is in `window`, and the keyboard
-// stays there. Qt 6.4 has no announcement of its own, and it tells readers of a new name or
-// description without the text, so the words come as a notification of the window.
-void announce(QWidget* window, const QString& text);
+// A screen reader speaks `window` again, its name and description, while the keyboard stays
+// where it is. Qt 6.4 has no announcement of its own, and it tells readers of a new name or
+// description without the words; but readers speak a notification as it shows, after the
+// window it stands in. The notification itself has no words, so nothing is said twice.
+void retellWindow(QWidget* window);
 
 } // namespace platform

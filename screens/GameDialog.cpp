@@ -282,10 +282,10 @@ void GameDialog::advanceDayOnStation()
         done(*endRequested_ == rules::GameEnd::Ok ? IDOK : IDCANCEL);
         return;
     }
-    // After a message a screen reader speaks the window with its caption as it comes back; a
-    // quiet day must tell the new day itself.
+    // After a message a screen reader speaks the window with its day as it comes back; after
+    // a quiet day the window must ask for that itself.
     if (messagesShown_ == messagesBefore)
-        platform::announce(this, controlText(kDayCaption));
+        platform::retellWindow(this);
 }
 
 // ---- Trading ---------------------------------------------------------------

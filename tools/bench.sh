@@ -30,10 +30,13 @@ if [ "${BENCH_NO_BUILD:-0}" != 1 ]; then
   cmake -S . -B "$build" -G Ninja >/dev/null
   cmake --build "$build" -j"${JOBS:-2}" --target dushihuolang bare_dialog
 fi
-game="$build/app/dushihuolang"
 bare="$build/tools/bare_dialog/bare_dialog"
 
 work=$(mktemp -d)
+# The game runs from a copy of its own folder: every idle run ends it in the middle of a game,
+# which it keeps beside itself and would offer at the next start.
+cp "$build/app/dushihuolang" "$build/app/tips.txt" "$work/"
+game="$work/dushihuolang"
 display=":$((90 + RANDOM % 400))"
 Xvfb "$display" -r -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
@@ -141,6 +144,7 @@ idle_game() {
   game_id=$(find_window "$title" "$start_id")
   window_size "$game_id"
   measure_idle_of_launched
+  rm -f "$work/savedgame.txt"
 }
 
 idle_bare() { # width height

@@ -257,10 +257,11 @@ class ScreenReaderTest(unittest.TestCase):
 
     def test_6_every_ride_tells_the_new_day_and_the_market_reads_as_today(self):
         _, game = self.enter_game()
-        # What a reader speaks as it shows, wherever the focus is.
+        # A reader speaks a notification as it shows, after the window around it.
         notes = []
-        listener = Atspi.EventListener.new(lambda event: notes.append(event.source.get_name()) if event.detail1
-                                           and event.source.get_role() == Atspi.Role.NOTIFICATION else None)
+        listener = Atspi.EventListener.new(lambda event: notes.append(event.source.get_parent().get_description())
+                                           if event.detail1 and event.source.get_role() == Atspi.Role.NOTIFICATION
+                                           else None)
         listener.register("object:state-changed:showing")
         self.addCleanup(listener.deregister, "object:state-changed:showing")
         market = self.control(game, "地铁门口的黑市", Atspi.Role.TREE)
