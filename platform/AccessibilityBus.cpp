@@ -1,6 +1,7 @@
 #include "platform/AccessibilityBus.h"
 
 #include "platform/AccessibleText.h"
+#include "platform/DialogReading.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -91,6 +92,7 @@ void stayOnAccessibilityBus()
 void installAccessibility()
 {
     installLineEditInterface();
+    installNoteInterface();
 #ifdef GAME_GUARDS_ACCESSIBILITY_BRIDGE
     static GuardWhenActive observer;
     QAccessible::installActivationObserver(&observer);

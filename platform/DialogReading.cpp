@@ -33,21 +33,25 @@ public:
         resize(0, 0);
     }
 
-    static QAccessibleInterface* interfaceFor(const QString&, QObject* object)
-    {
-        auto* note = qobject_cast<SpokenNote*>(object);
-        return note ? new QAccessibleWidget(note, QAccessible::Notification) : nullptr;
-    }
 };
 
+QAccessibleInterface* noteInterface(const QString&, QObject* object)
+{
+    auto* note = qobject_cast<SpokenNote*>(object);
+    return note ? new QAccessibleWidget(note, QAccessible::Notification) : nullptr;
+}
+
 } // namespace
+
+void installNoteInterface()
+{
+    QAccessible::installFactory(noteInterface);
+}
 
 void retellWindow(QWidget* window)
 {
     if (!QAccessible::isActive())
         return;
-    static const bool installed = (QAccessible::installFactory(SpokenNote::interfaceFor), true);
-    (void)installed;
     auto* note = window->findChild<SpokenNote*>(QString(), Qt::FindDirectChildrenOnly);
     if (!note)
         note = new SpokenNote(window);

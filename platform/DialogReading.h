@@ -20,5 +20,7 @@ void nameEditsByTheirLabels(QWidget* dialog);
 // description without the words; but readers speak a notification as it shows, after the
 // window it stands in. The notification itself has no words, so nothing is said twice.
 void retellWindow(QWidget* window);
+// Makes the notification above one to screen readers; once, at start-up.
+void installNoteInterface();
 
 } // namespace platform
