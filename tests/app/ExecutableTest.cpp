@@ -348,9 +348,18 @@ protected:
     // Waits for a shown window whose whole title is `title` and gives it the keyboard.
     QString focusWindow(const QString& title)
     {
-        const ToolRun search = runTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "^" + title + "$"},
-                                       environment);
-        if (!search.finished || search.exitCode != 0 || search.output.isEmpty())
+        // Asked again until it is there: a search that meets a window going away (such as those
+        // of a program just killed) gives up at once.
+        ToolRun search;
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            search = runTool("xdotool", {"search", "--onlyvisible", "--name", "^" + title + "$"}, environment);
+            if (search.finished && search.exitCode == 0 && !search.output.isEmpty())
+                break;
+            QThread::msleep(100);
+        } while (clock.elapsed() < kToolTimeoutMs);
+        if (search.output.isEmpty())
             return QString();
         const QString window = search.output.split('\n').first();
         runTool("xdotool", {"windowfocus", window}, environment);
