@@ -91,7 +91,8 @@ void stayOnAccessibilityBus()
 
 void installAccessibility()
 {
-    installLineEditInterface();
+    // Every interface of ours, here and nowhere else.
+    installTextInterfaces();
     installNoteInterface();
 #ifdef GAME_GUARDS_ACCESSIBILITY_BRIDGE
     static GuardWhenActive observer;

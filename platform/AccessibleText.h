@@ -1,49 +1,36 @@
 #pragma once
-// What a screen reader reads as text from our controls: the text interface of a control that
-// only shows a text, and the one of the line edits, which Qt 6.4's own would let hang the game.
+// What a screen reader reads as text from our controls: those that only show a text (the
+// displays, the ticker) and the line edits, whose own interface in Qt 6.4 would let the game
+// hang.
 
-#include <QAccessibleInterface>
 #include <QString>
+
+class QWidget;
 
 namespace platform {
 
-// The word or sentence at `offset`. Qt 6.4's own lookup never returns when asked at the very
-// end of a text (the caret after the last word, where word-by-word reading stops), so there
-// it answers with the item the text ends with.
-QString textAtOffsetSafely(const QAccessibleTextInterface& text, int offset, QAccessible::TextBoundaryType boundary,
-                           int* startOffset, int* endOffset);
-
-// The text interface of a control that shows a text without a caret or a selection. Its
-// characters share the control's area evenly: a screen reader's review finds the text on
-// screen by their places.
-class ShownTextInterface : public QAccessibleTextInterface {
+// A control that only shows a text: a screen reader reads it, reviews it on screen and hears
+// of its changes, but cannot change it. Its characters share the control's area evenly, so a
+// review finds the text by their places.
+class ReadableText {
 public:
-    virtual QString shownText() const = 0;
-    // Where the text is shown, in screen coordinates.
-    virtual QRect shownArea() const = 0;
+    // All the text a reader reviews.
+    virtual QString readableText() = 0;
+    // What is in view now, the control's value: all of it unless the control scrolls.
+    virtual QString textInView() { return readableText(); }
+    // A figure is read as a number too.
+    virtual bool showsFigure() const { return false; }
 
-    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int startOffset, int endOffset) const override;
-    int characterCount() const override { return int(shownText().size()); }
-    QRect characterRect(int offset) const override;
-    int offsetAtPoint(const QPoint& point) const override;
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* startOffset, int* endOffset) const override;
-    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
-                         int* endOffset) const override
-    {
-        return textAtOffsetSafely(*this, offset, boundary, startOffset, endOffset);
-    }
+protected:
+    ~ReadableText() = default;
 };
 
-// Lets Qt's accessibility give every line edit our text interface. Calling it again changes
-// nothing.
-void installLineEditInterface();
+// Tells a screen reader that what `control` shows has changed from `before`: as a new value
+// and as replaced text.
+void announceTextChange(QWidget* control, const QString& before);
+
+// Lets Qt's accessibility give every ReadableText control and every line edit our text
+// interface; once, at start-up (platform/AccessibilityBus).
+void installTextInterfaces();
 
 } // namespace platform

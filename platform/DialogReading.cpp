@@ -11,6 +11,10 @@ namespace platform {
 
 namespace {
 
+// A label counts as standing to an edit's left even when its frame reaches this many pixels
+// into the edit's.
+constexpr int kLabelOverlap = 2;
+
 QList<QLabel*> textLabels(QWidget* dialog)
 {
     QList<QLabel*> labels;
@@ -32,7 +36,6 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
         resize(0, 0);
     }
-
 };
 
 QAccessibleInterface* noteInterface(const QString&, QObject* object)
@@ -80,7 +83,7 @@ void nameEditsByTheirLabels(QWidget* dialog)
         for (QLabel* label : labels) {
             const QRect place = label->geometry();
             const bool sameLine = place.center().y() >= field.top() && place.center().y() <= field.bottom();
-            const bool toTheLeft = place.left() < field.left() && place.right() <= field.left() + 2;
+            const bool toTheLeft = place.left() < field.left() && place.right() <= field.left() + kLabelOverlap;
             if (sameLine && toTheLeft && (!nearest || place.right() > nearest->geometry().right()))
                 nearest = label;
         }

@@ -190,14 +190,17 @@ QPixmap ReportList::rowPicture(int row, QRect* bounds) const
     return picture;
 }
 
+QString ReportList::spokenCell(const QTreeWidgetItem* item, int column) const
+{
+    const QString title = column > 0 ? headerItem()->text(column) : QString();
+    const QString text = item->text(column);
+    return title.isEmpty() || text.isEmpty() ? text : title + QLatin1Char(' ') + text;
+}
+
 void ReportList::describeRow(QTreeWidgetItem* item)
 {
-    for (int column = 1; column < columnCount(); ++column) {
-        const QString title = headerItem()->text(column);
-        const QString text = item->text(column);
-        item->setData(column, Qt::AccessibleTextRole,
-                      title.isEmpty() || text.isEmpty() ? QString() : title + QLatin1Char(' ') + text);
-    }
+    for (int column = 1; column < columnCount(); ++column)
+        item->setData(column, Qt::AccessibleTextRole, spokenCell(item, column));
 }
 
 QString ReportList::spokenRow(int row) const
@@ -207,9 +210,8 @@ QString ReportList::spokenRow(int row) const
         return QString();
     QStringList cells{item->text(0)};
     for (int column = 1; column < columnCount(); ++column) {
-        const QString spoken = item->data(column, Qt::AccessibleTextRole).toString();
-        if (!spoken.isEmpty() || !item->text(column).isEmpty())
-            cells << (spoken.isEmpty() ? item->text(column) : spoken);
+        if (const QString cell = spokenCell(item, column); !cell.isEmpty())
+            cells << cell;
     }
     return cells.join(QLatin1Char(' '));
 }

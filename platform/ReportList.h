@@ -58,7 +58,9 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 
 private:
-    // A screen reader reads a row cell by cell: each cell after the first with its column's title.
+    // A cell as a screen reader reads it: each after the first with its column's title.
+    QString spokenCell(const QTreeWidgetItem* item, int column) const;
+    // Gives every cell of the row its spoken text.
     void describeRow(QTreeWidgetItem* item);
     // Tells a screen reader of the row with the keyboard, of a new row, of a row going.
     void announceRow(int row, QAccessible::Event event);

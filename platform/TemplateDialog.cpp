@@ -3,7 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ReportList.h"
 #include "platform/Resources.h"
-#include "platform/StaticText.h"
+#include "platform/WrappingLabel.h"
 #include "platform/SystemMenu.h"
 #include "platform/UpDownControl.h"
 
@@ -128,7 +128,7 @@ QWidget* TemplateDialog::createControl(const ControlTemplate& item)
         return button;
     }
     case ControlKind::Static: {
-        auto* label = new StaticText(text, this);
+        auto* label = new WrappingLabel(text, this);
         label->setAlignment(textAlignment(item.flags));
         label->setTextFormat(Qt::PlainText);
         if (item.flags & Sunken)
@@ -276,7 +276,7 @@ void TemplateDialog::showEvent(QShowEvent* event)
 void TemplateDialog::growToFitTexts()
 {
     for (QWidget* widget : std::as_const(templateOrder_)) {
-        auto* text = qobject_cast<StaticText*>(widget);
+        auto* text = qobject_cast<WrappingLabel*>(widget);
         const int extra = text ? text->heightForWidth(text->width()) - text->height() : 0;
         if (extra <= 0)
             continue;

@@ -2,6 +2,7 @@
 
 #include "platform/Desktop.h"
 #include "platform/DialogReading.h"
+#include "platform/DragImage.h"
 #include "platform/Gbk.h"
 #include "platform/ReportList.h"
 #include "platform/Resources.h"
@@ -21,9 +22,7 @@
 #include "widgets/TickerControl.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -103,20 +102,6 @@ const DialogTemplate kGameTemplate{
         {1014, ControlKind::RadioPushButton, "崇文门", 306, 280, 38, 26},
     }};
 
-// The picture's shape in the window's own pixels, which at a higher scale cover several of the
-// picture's: a pixel belongs to it when any ink falls in it, so no fine stroke is cut away.
-QBitmap shapeOf(const QPixmap& picture, QSize size)
-{
-    const QImage ink = picture.toImage().convertToFormat(QImage::Format_ARGB32);
-    QImage shape(size, QImage::Format_ARGB32);
-    shape.fill(Qt::transparent);
-    for (int y = 0; y < ink.height(); ++y)
-        for (int x = 0; x < ink.width(); ++x)
-            if (qAlpha(ink.pixel(x, y)) > 0)
-                shape.setPixel(x * size.width() / ink.width(), y * size.height() / ink.height(), qRgba(0, 0, 0, 255));
-    return QBitmap::fromImage(shape.createAlphaMask());
-}
-
 // Our colour values are laid out as 0x00BBGGRR, as the displays take them.
 constexpr std::uint32_t kBlack = 0x000000;
 constexpr std::uint32_t kDebtRed = 0x0000F0;
@@ -161,31 +146,23 @@ GameDialog::GameDialog(rules::GameRandom& random, QWidget* owner)
         adopt(shown.id, new SegmentDisplay(this));
     ticker_ = adopt(kTicker, new widgets::TickerControl(this));
 
-    const std::pair<int, void (GameDialog::*)()> commands[] = {
-        {kBuy, &GameDialog::OnBuy},
-        {kSell, &GameDialog::OnSell},
-        {kBuyAll, &GameDialog::OnBuyAll},
-        {kSellAll, &GameDialog::OnSellAll},
+    // Every button's command; a service changes the game, which is kept after it.
+    const std::pair<int, std::function<void()>> commands[] = {
+        {kBuy, [this] { OnBuy(); }},
+        {kSell, [this] { OnSell(); }},
+        {kBuyAll, [this] { OnBuyAll(); }},
+        {kSellAll, [this] { OnSellAll(); }},
+        {kBank, [this] { rules::openBank(state_, *this); keepGame(); }},
+        {kHospital, [this] { rules::openHospital(state_, *this); keepGame(); }},
+        {kPostOffice, [this] { rules::openPostOffice(state_, *this); keepGame(); }},
+        {kAirport, [this] { rules::openAirport(*this); }},
     };
-    for (const auto& [id, handler] : commands)
-        connect(button(id), &QPushButton::clicked, this, handler);
-    connect(button(kBank), &QPushButton::clicked, this, [this] {
-        rules::openBank(state_, *this);
-        keepGame();
-    });
-    connect(button(kHospital), &QPushButton::clicked, this, [this] {
-        rules::openHospital(state_, *this);
-        keepGame();
-    });
-    connect(button(kPostOffice), &QPushButton::clicked, this, [this] {
-        rules::openPostOffice(state_, *this);
-        keepGame();
-    });
-    connect(button(kAirport), &QPushButton::clicked, this, [this] { rules::openAirport(*this); });
+    for (const auto& [id, command] : commands)
+        connect(button(id), &QPushButton::clicked, this, command);
     for (int id : kStationIds)
-        connect(button(id), &QPushButton::clicked, this, &GameDialog::advanceDayOnStation);
-    connect(marketList_, &ReportList::rowDoubleClicked, this, &GameDialog::OnBuy);
-    connect(roomList_, &ReportList::rowDoubleClicked, this, &GameDialog::OnSell);
+        connect(button(id), &QPushButton::clicked, this, [this] { advanceDayOnStation(); });
+    connect(marketList_, &ReportList::rowDoubleClicked, this, [this] { OnBuy(); });
+    connect(roomList_, &ReportList::rowDoubleClicked, this, [this] { OnSell(); });
     connect(marketList_, &ReportList::columnClicked, this, [this](int column) { OnColumnclick(marketList_, column); });
     connect(roomList_, &ReportList::columnClicked, this, [this](int column) { OnColumnclick(roomList_, column); });
     connect(marketList_, &ReportList::dragStarted, this, [this](QPoint p) { BeginDrag(marketList_, p); });
@@ -347,39 +324,16 @@ void GameDialog::BeginDrag(ReportList* list, QPoint pressPos)
     const QPixmap picture = list->rowPicture(row, &bounds);
     if (picture.isNull())
         return;
-
-    // Where the program places its windows, the picture is a window of its own and follows the
-    // mouse across the screen; elsewhere it is drawn over the game window, above its controls.
-    // The game window owns it either way, so it can never outlive the game.
-    const bool ownWindow = programPlacesItsWindows();
-    auto* image = ownWindow ? new QLabel(this, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput)
-                            : new QLabel(this);
-    image->setAttribute(Qt::WA_TransparentForMouseEvents);
-    image->setAttribute(Qt::WA_ShowWithoutActivating);
-    image->setPixmap(picture);
-    image->resize(bounds.size());
-    if (ownWindow) {
-        // A shape, not an alpha channel: what the row left undrawn shows the screen beneath even
-        // where no compositor blends translucent windows. The edges of the strokes blend with
-        // the list's ground, as in the list.
-        image->setMask(shapeOf(picture, bounds.size()));
-        QPalette ground = image->palette();
-        ground.setColor(QPalette::Window, list->palette().color(QPalette::Base));
-        image->setPalette(ground);
-        image->setAutoFillBackground(true);
-    }
-    image->raise();
-
-    dragImage_ = image;
-    dragSource_ = list;
     // The picture keeps the offset at which the row was grabbed.
-    dragHotSpot_ = pressPos - bounds.topLeft();
+    dragImage_.begin(this, picture, pressPos - bounds.topLeft(), list->palette().color(QPalette::Base));
+    dragSource_ = list;
     QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
     // The button stays down on the list until the drop, so the system sends every move and the
     // release to it, wherever the pointer goes: the window follows them there.
     list->viewport()->installEventFilter(this);
-    trackDrag(list->mapToGlobal(pressPos));
-    image->show();
+    const QPoint mouse = list->mapToGlobal(pressPos);
+    dragImage_.enter(mouse);
+    trackDrag(mouse);
 }
 
 QWidget* GameDialog::controlAtScreen(QPoint globalPos) const
@@ -395,7 +349,7 @@ void GameDialog::trackDrag(QPoint globalPos)
 {
     if (!dragSource_)
         return;
-    dragImage_->move((dragImage_->isWindow() ? globalPos : mapFromGlobal(globalPos)) - dragHotSpot_);
+    dragImage_.move(globalPos);
     QWidget* under = controlAtScreen(globalPos);
     const bool overList = marketList_->isListSurface(under) || roomList_->isListSurface(under);
     QGuiApplication::changeOverrideCursor(overList ? Qt::ArrowCursor : Qt::ForbiddenCursor);
@@ -419,8 +373,8 @@ void GameDialog::endDrag()
         return;
     dragSource_->viewport()->removeEventFilter(this);
     QGuiApplication::restoreOverrideCursor();
-    delete dragImage_;
-    dragImage_ = nullptr;
+    dragImage_.leave();
+    dragImage_.end();
     dragSource_ = nullptr;
 }
 

@@ -3,6 +3,7 @@
 // room side by side with the four status displays and the ticker, and is the rules' host:
 // every message, prompt and refresh of the rules goes through it.
 
+#include "platform/DragImage.h"
 #include "platform/TemplateDialog.h"
 #include "rules/GameHost.h"
 #include "rules/Random.h"
@@ -69,7 +70,7 @@ public:
     widgets::TickerControl* ticker() const { return ticker_; }
     bool isDragging() const { return dragSource_ != nullptr; }
     // The picture that follows the mouse while a row is dragged; null otherwise.
-    const QWidget* dragPicture() const { return dragImage_; }
+    const QWidget* dragPicture() const { return dragImage_.picture(); }
 
 protected:
     bool initDialog() override;
@@ -126,8 +127,7 @@ private:
     rules::ColumnSort roomSort_;
 
     platform::ReportList* dragSource_ = nullptr;
-    QWidget* dragImage_ = nullptr;
-    QPoint dragHotSpot_;
+    platform::DragImage dragImage_;
 
     std::optional<rules::GameEnd> endRequested_;
     // News and diary messages so far, to tell a quiet day from one that spoke.

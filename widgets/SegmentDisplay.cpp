@@ -1,6 +1,6 @@
 #include "widgets/SegmentDisplay.h"
 
-#include "widgets/Accessible.h"
+#include "platform/Gbk.h"
 #include "widgets/GbkBytes.h"
 #include "widgets/OffscreenDC.h"
 
@@ -50,7 +50,11 @@ SegmentDisplay::SegmentDisplay(QWidget* parent, std::uint32_t style)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Like a plain label, the panel leaves the pointer's moves to its window.
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    installAccessibleInterfaces();
+}
+
+QString SegmentDisplay::readableText()
+{
+    return platform::fromGbk(text_);
 }
 
 void SegmentDisplay::SetText(const char* text)
@@ -62,7 +66,7 @@ void SegmentDisplay::SetText(const char* text)
     text_ = bytes;
     glyphsStale_ = true;
     update();
-    announceTextChange(this, before);
+    platform::announceTextChange(this, platform::fromGbk(before));
 }
 
 void SegmentDisplay::SetSegmentColors(ColorRef unlit, ColorRef lit)

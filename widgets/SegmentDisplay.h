@@ -1,6 +1,7 @@
 #pragma once
 // A sunken panel that shows a short text as lit and unlit segment digits, like an LED panel.
 
+#include "platform/AccessibleText.h"
 #include "widgets/ColorRef.h"
 #include "widgets/SegmentGlyph.h"
 
@@ -18,7 +19,8 @@ namespace widgets {
 std::vector<QRectF> layoutGlyphs(const std::vector<SegmentGlyph>& glyphs, int width, int height,
                                  std::uint32_t style, int originX = 0, int originY = 0);
 
-class SegmentDisplay : public QFrame {
+// A screen reader reads the figure as text and as a number, under the label its window names it after.
+class SegmentDisplay : public QFrame, public platform::ReadableText {
     Q_OBJECT
 
 public:
@@ -40,6 +42,9 @@ public:
 
     // The glyphs of the present text, rebuilt first if the text changed.
     const std::vector<SegmentGlyph>& glyphs();
+
+    QString readableText() override;
+    bool showsFigure() const override { return true; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

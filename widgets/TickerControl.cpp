@@ -2,7 +2,6 @@
 
 #include "platform/AppFiles.h"
 #include "platform/Gbk.h"
-#include "widgets/Accessible.h"
 #include "widgets/TipsFile.h"
 
 #include <QFontMetrics>
@@ -76,7 +75,6 @@ TickerControl::TickerControl(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves without a button reach the strip only with tracking on.
     setMouseTracking(true);
-    installAccessibleInterfaces();
 }
 
 void TickerControl::setText(const std::string& text)

@@ -2,6 +2,7 @@
 // The strip along the bottom of the game window: tips scrolling right to left over a
 // green-to-blue gradient, in two alternating colours. It stands still under the pointer.
 
+#include "platform/AccessibleText.h"
 #include "widgets/ColorRef.h"
 
 #include <QBasicTimer>
@@ -25,7 +26,9 @@ constexpr std::uint32_t Flat = 0x4000;  // with no side bits: no border at all
 // rect.width() / n pixels wide and the last band runs to the right edge.
 void fillGradient(QPainter& painter, const QRect& rect, int bands, ColorRef from, ColorRef to);
 
-class TickerControl : public QWidget {
+// A screen reader reads all the tips, one after the other; the value is what is in view now.
+// The strip sends no events as it scrolls: a reader would hear of it twenty-five times a second.
+class TickerControl : public QWidget, public platform::ReadableText {
     Q_OBJECT
 
 public:
@@ -57,9 +60,9 @@ public:
                   int step, const QString& path = QString());
 
     // The segments at least partly inside the strip now, left to right, one blank between.
-    QString textInView() { return joinedSegments(true); }
+    QString textInView() override { return joinedSegments(true); }
     // Every segment, in order, one blank between.
-    QString allSegments() { return joinedSegments(false); }
+    QString readableText() override { return joinedSegments(false); }
 
 protected:
     void timerEvent(QTimerEvent* event) override;

@@ -1,4 +1,6 @@
 // Test entry point for everything that needs a QApplication.
+#include "platform/AccessibilityBus.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -8,6 +10,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // As the game does at start-up: the screen-reader interfaces of our controls.
+    platform::installAccessibility();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,11 +1,11 @@
-#include "platform/StaticText.h"
+#include "platform/WrappingLabel.h"
 
 #include <QPainter>
 #include <QTextLayout>
 
 namespace platform {
 
-int StaticText::layOut(QTextLayout& layout, qreal width) const
+int WrappingLabel::layOut(QTextLayout& layout, qreal width) const
 {
     QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -25,14 +25,14 @@ int StaticText::layOut(QTextLayout& layout, qreal width) const
     return height;
 }
 
-int StaticText::heightForWidth(int width) const
+int WrappingLabel::heightForWidth(int width) const
 {
     const QMargins margins = contentsMargins();
     QTextLayout layout;
     return layOut(layout, width - margins.left() - margins.right()) + margins.top() + margins.bottom();
 }
 
-void StaticText::paintEvent(QPaintEvent*)
+void WrappingLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     drawFrame(&painter);

@@ -8,7 +8,7 @@ class QTextLayout;
 
 namespace platform {
 
-class StaticText : public QLabel {
+class WrappingLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;

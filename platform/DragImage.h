@@ -1,0 +1,42 @@
+#pragma once
+// The picture that follows the mouse while something is dragged, with the operations of a drag:
+// begin, enter, move, leave, end. It is a window of its own where the program places its
+// windows, so it follows the mouse across the screen; elsewhere (Wayland) it is drawn over the
+// window that owns it, above its controls.
+
+#include <QPixmap>
+#include <QPoint>
+
+class QColor;
+class QLabel;
+class QWidget;
+
+namespace platform {
+
+class DragImage {
+public:
+    DragImage() = default;
+    DragImage(const DragImage&) = delete;
+    DragImage& operator=(const DragImage&) = delete;
+    ~DragImage() { end(); }
+
+    // Makes the picture, owned by `window` so it can never outlive it. It keeps the offset
+    // `hotSpot` from the mouse; what it leaves undrawn shows what lies beneath, and the edges
+    // of its strokes blend with `ground`.
+    void begin(QWidget* window, const QPixmap& picture, QPoint hotSpot, const QColor& ground);
+    // Shows it at the mouse's place on the screen.
+    void enter(QPoint globalPos);
+    void move(QPoint globalPos);
+    void leave();
+    // Lets go of the picture.
+    void end();
+
+    // The picture while a drag is on; null otherwise.
+    const QWidget* picture() const;
+
+private:
+    QLabel* label_ = nullptr;
+    QPoint hotSpot_;
+};
+
+} // namespace platform
