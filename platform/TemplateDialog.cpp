@@ -230,8 +230,13 @@ UpDownControl* TemplateDialog::upDown(int id) const
 
 void TemplateDialog::setControlText(int id, const QString& text)
 {
-    if (QWidget* widget = control(id))
-        widget->setProperty(textProperty(widget), text);
+    QWidget* widget = control(id);
+    if (!widget)
+        return;
+    widget->setProperty(textProperty(widget), text);
+    // A text set once the dialog is up (the game window's day) gets its lines too.
+    if (initialised_)
+        growToFitTexts();
 }
 
 QString TemplateDialog::controlText(int id) const

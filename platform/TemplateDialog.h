@@ -77,7 +77,8 @@ private:
     void adoptWidget(int id, QWidget* widget);
     void runInitialisation();
     // A static text that needs more lines than its template gives it grows downward, with the
-    // group boxes around it and the dialog; what lies below it moves down by as much.
+    // group boxes around it and the dialog; what lies below it moves down by as much. At the
+    // first show, and again whenever a text is set after it.
     void growToFitTexts();
 
     int templateId_;

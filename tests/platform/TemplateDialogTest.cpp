@@ -20,7 +20,7 @@ namespace {
 const DialogTemplate kSample{
     500, u8"样例", 200, 100, 8, true,
     {
-        {IDC_STATIC, ControlKind::Static, u8"说明", 10, 10, 60, 8},
+        {1000, ControlKind::Static, u8"说明", 10, 10, 60, 8},
         {1001, ControlKind::Edit, "", 80, 8, 40, 14},
         {1002, ControlKind::UpDown, "", 121, 8, 10, 14},
         {1003, ControlKind::PushButton, u8"其他", 10, 40, 50, 14, Hidden},
@@ -86,6 +86,20 @@ TEST(TemplateDialog, BuildsEveryControlAtItsPlaceFindsItByIdAndTabsInTemplateOrd
     EXPECT_EQ(dialog.focusWidget(), dialog.button(IDOK));
     QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(dialog.focusWidget(), dialog.button(IDCANCEL));
+}
+
+TEST(TemplateDialog, ATextSetAfterTheFirstShowGrowsItsControlAndTheDialog)
+{
+    NumberDialog dialog;
+    dialog.show();
+    const int height = dialog.height();
+    const QRect ok = dialog.button(IDOK)->geometry();
+    dialog.setControlText(1000, QStringLiteral("一句很长的说明文字，比它的位置宽得多，要占好几行才能看全"));
+    const QWidget* text = dialog.control(1000);
+    EXPECT_GE(text->height(), text->heightForWidth(text->width()));
+    const int extra = dialog.height() - height;
+    EXPECT_GT(extra, 0);
+    EXPECT_EQ(dialog.button(IDOK)->geometry(), ok.translated(0, extra)) << "what lies below moves down";
 }
 
 TEST(TemplateDialog, EnterAcceptsEscCancelsAndTheCloseBoxCancels)
