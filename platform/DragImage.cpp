@@ -3,7 +3,6 @@
 #include "platform/Desktop.h"
 
 #include <QBitmap>
-#include <QLabel>
 
 namespace platform {
 
@@ -27,7 +26,6 @@ QBitmap shapeOf(const QPixmap& picture, QSize size)
 
 void DragImage::begin(QWidget* window, const QPixmap& picture, QPoint hotSpot, const QColor& ground)
 {
-    end();
     const bool ownWindow = programPlacesItsWindows();
     label_ = ownWindow ? new QLabel(window, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput)
                        : new QLabel(window);
@@ -52,31 +50,12 @@ void DragImage::begin(QWidget* window, const QPixmap& picture, QPoint hotSpot, c
 void DragImage::enter(QPoint globalPos)
 {
     move(globalPos);
-    if (label_)
-        label_->show();
+    label_->show();
 }
 
 void DragImage::move(QPoint globalPos)
 {
-    if (label_)
-        label_->move((label_->isWindow() ? globalPos : label_->parentWidget()->mapFromGlobal(globalPos)) - hotSpot_);
-}
-
-void DragImage::leave()
-{
-    if (label_)
-        label_->hide();
-}
-
-void DragImage::end()
-{
-    delete label_;
-    label_ = nullptr;
-}
-
-const QWidget* DragImage::picture() const
-{
-    return label_;
+    label_->move((label_->isWindow() ? globalPos : label_->parentWidget()->mapFromGlobal(globalPos)) - hotSpot_);
 }
 
 } // namespace platform

@@ -4,38 +4,29 @@
 // windows, so it follows the mouse across the screen; elsewhere (Wayland) it is drawn over the
 // window that owns it, above its controls.
 
-#include <QPixmap>
-#include <QPoint>
-
-class QColor;
-class QLabel;
-class QWidget;
+#include <QLabel>
+#include <QPointer>
 
 namespace platform {
 
 class DragImage {
 public:
-    DragImage() = default;
-    DragImage(const DragImage&) = delete;
-    DragImage& operator=(const DragImage&) = delete;
-    ~DragImage() { end(); }
-
     // Makes the picture, owned by `window` so it can never outlive it. It keeps the offset
     // `hotSpot` from the mouse; what it leaves undrawn shows what lies beneath, and the edges
-    // of its strokes blend with `ground`.
+    // of its strokes blend with `ground`. The other operations come between this and end().
     void begin(QWidget* window, const QPixmap& picture, QPoint hotSpot, const QColor& ground);
     // Shows it at the mouse's place on the screen.
     void enter(QPoint globalPos);
     void move(QPoint globalPos);
-    void leave();
+    void leave() { label_->hide(); }
     // Lets go of the picture.
-    void end();
+    void end() { delete label_; }
 
     // The picture while a drag is on; null otherwise.
-    const QWidget* picture() const;
+    const QWidget* picture() const { return label_; }
 
 private:
-    QLabel* label_ = nullptr;
+    QPointer<QLabel> label_;
     QPoint hotSpot_;
 };
 
