@@ -3,9 +3,9 @@
 #include "platform/MessageBox.h"
 #include "platform/ReportList.h"
 #include "platform/Resources.h"
-#include "platform/WrappingLabel.h"
 #include "platform/SystemMenu.h"
 #include "platform/UpDownControl.h"
+#include "platform/WrappingLabel.h"
 
 #include <QFrame>
 #include <QGroupBox>
