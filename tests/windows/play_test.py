@@ -56,6 +56,8 @@ def setUpModule():
 
 
 def tearDownModule():
+    # The suites that run after this one in the same prefix draw at the default 96 DPI.
+    set_dpi(96)
     for helper in reversed(helpers):
         helper.terminate()
         helper.wait()
