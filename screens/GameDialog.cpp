@@ -1,8 +1,6 @@
 #include "screens/GameDialog.h"
 
-#include "platform/Desktop.h"
 #include "platform/DialogReading.h"
-#include "platform/DragImage.h"
 #include "platform/Gbk.h"
 #include "platform/ReportList.h"
 #include "platform/Resources.h"
@@ -21,7 +19,6 @@
 #include "widgets/SegmentDisplay.h"
 #include "widgets/TickerControl.h"
 
-#include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPushButton>
