@@ -74,7 +74,8 @@ public:
         std::string_view text = current_.substr(key.size());
         if (text.empty())
             return true;
-        if (text.front() != ' ' || text.size() % 2 != 1 || text.size() / 2 > most)
+        // An empty name is written without its blank.
+        if (text.front() != ' ' || text.size() % 2 != 1 || text.size() < 3 || text.size() / 2 > most)
             return false;
         for (std::size_t i = 1; i < text.size(); i += 2) {
             unsigned value = 0;

@@ -96,6 +96,7 @@ TEST(SavedGame, NothingButAWholeGameWithinTheGamesOwnRangesIsRead)
         {"ended 0 0", "ended 0 7"},                 // a list before the end of a game going on
         {"player d0", "player D0"},                 // hex digits written another way
         {"player d0a1", "player d0a"},              // half a byte
+        {"player d0a17675\n", "player \n"},        // a blank and no name
         {"dice 4000000000", "dice 4294967296"},     // beyond 32 bits
         {"debt 5400", "debt 2147483648"},           //
         {"debt 5400", "debt +5400"},                // a number written another way
