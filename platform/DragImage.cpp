@@ -47,12 +47,6 @@ void DragImage::begin(QWidget* window, const QPixmap& picture, QPoint hotSpot, c
     hotSpot_ = hotSpot;
 }
 
-void DragImage::enter(QPoint globalPos)
-{
-    move(globalPos);
-    label_->show();
-}
-
 void DragImage::move(QPoint globalPos)
 {
     label_->move((label_->isWindow() ? globalPos : label_->parentWidget()->mapFromGlobal(globalPos)) - hotSpot_);

@@ -15,9 +15,10 @@ public:
     // `hotSpot` from the mouse; what it leaves undrawn shows what lies beneath, and the edges
     // of its strokes blend with `ground`. The other operations come between this and end().
     void begin(QWidget* window, const QPixmap& picture, QPoint hotSpot, const QColor& ground);
-    // Shows it at the mouse's place on the screen.
-    void enter(QPoint globalPos);
+    // Puts it at the mouse's place on the screen.
     void move(QPoint globalPos);
+    // Shows it where it was last put.
+    void enter() { label_->show(); }
     void leave() { label_->hide(); }
     // Lets go of the picture.
     void end() { delete label_; }

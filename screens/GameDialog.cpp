@@ -328,9 +328,8 @@ void GameDialog::BeginDrag(ReportList* list, QPoint pressPos)
     // The button stays down on the list until the drop, so the system sends every move and the
     // release to it, wherever the pointer goes: the window follows them there.
     list->viewport()->installEventFilter(this);
-    const QPoint mouse = list->mapToGlobal(pressPos);
-    dragImage_.enter(mouse);
-    trackDrag(mouse);
+    trackDrag(list->mapToGlobal(pressPos));
+    dragImage_.enter();
 }
 
 QWidget* GameDialog::controlAtScreen(QPoint globalPos) const
