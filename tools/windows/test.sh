@@ -51,4 +51,6 @@ while IFS= read -r folder; do
 done < <(sed -n 's/^GAME_DLL_SEARCH_PATH:INTERNAL=//p' "$build/CMakeCache.txt" | tr ';' '\n')
 export WINEPATH="$search"
 
-ctest --test-dir "$build" --output-on-failure -j"${JOBS:-2}" "${@:2}"
+# Now and then Wine fails to start a program at all: it ends at once, before the program's
+# first line of output. Such a test is run once more; a real failure fails both times.
+ctest --test-dir "$build" --output-on-failure -j"${JOBS:-2}" --repeat until-pass:2 "${@:2}"
